@@ -1,0 +1,32 @@
+# The Windows side: the Win32 platform layer, Velkor.exe, and (64-bit) the tests under Wine.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                        _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+file(GLOB_RECURSE VELKOR_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+add_library(velkor_win32 STATIC ${VELKOR_WIN32_SOURCES})
+target_link_libraries(velkor_win32 PUBLIC velkor_core shell32 ole32 user32 gdi32 comctl32
+                      comdlg32 advapi32)
+
+add_executable(Velkor WIN32 src/main_win.cpp res/velkor.rc)
+target_link_libraries(Velkor PRIVATE velkor_win32)
+target_link_options(Velkor PRIVATE -municode)
+
+# Velkor.exe must import nothing but Windows' own DLLs.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(VELKOR_PE_FORMAT x86-64)
+else()
+  set(VELKOR_PE_FORMAT i386)
+endif()
+add_test(NAME exe_imports_only_windows_dlls
+         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Velkor>
+                 -DEXPECT_FORMAT=${VELKOR_PE_FORMAT}
+                 -P ${CMAKE_SOURCE_DIR}/tests/win/check_exe.cmake)
+set_tests_properties(exe_imports_only_windows_dlls PROPERTIES LABELS "windows")
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  # Only 64-bit Wine runs here: a 32-bit exe under it exits 0 without running anything.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-exec ${CMAKE_BINARY_DIR}/wineprefix)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_subdirectory(tests/win)
+  add_subdirectory(tests/e2e)
+endif()

@@ -1,0 +1,16 @@
+#pragma once
+// Well-known folders of the running Windows.
+#include <string>
+
+namespace velkor {
+
+class SystemFolders {
+public:
+    virtual ~SystemFolders() = default;
+    // The Windows system directory as the system reports it (with or without a trailing "\").
+    virtual std::string SystemDirectory() = 0;
+    // The current user's roaming application-data folder (%APPDATA%), empty when unknown.
+    virtual std::string UserAppDataDirectory() = 0;
+};
+
+}  // namespace velkor

@@ -1,0 +1,115 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
+
+namespace velkor::win32 {
+namespace {
+
+// Files larger than this are read only this far: a settings file is a few hundred bytes,
+// and a damaged giant must not exhaust memory.
+constexpr DWORD kMaxReadBytes = 1 << 20;
+
+// A name beside `path` that no other running instance uses.
+std::wstring TemporaryNameBeside(const std::wstring& path) {
+    return path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+}
+
+IoStatus LastError(const std::string& path) {
+    return IoStatus::Failure(path, SystemErrorText(GetLastError()));
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1 << 20));
+        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32FileSystem::ReadAll(const std::string& path) {
+    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    std::string content;
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+        if (read == 0) break;
+        content.append(buffer, read);
+        if (content.size() >= kMaxReadBytes) break;
+    }
+    return content;
+}
+
+IoStatus Win32FileSystem::ReplaceAtomically(const std::string& path, std::string_view bytes) {
+    const std::wstring target = Widen(path);
+    const std::wstring temporary = TemporaryNameBeside(target);
+    {
+        UniqueHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return LastError(path);
+        if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+            IoStatus status = LastError(path);
+            file.reset();
+            DeleteFileW(temporary.c_str());
+            return status;
+        }
+    }
+    if (!MoveFileExW(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        IoStatus status = LastError(path);
+        DeleteFileW(temporary.c_str());
+        return status;
+    }
+    return IoStatus::Success();
+}
+
+bool Win32FileSystem::Exists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::CanReplace(const std::string& path) {
+    const std::wstring target = Widen(path);
+    // The folder must take the temporary file that a save writes first...
+    UniqueHandle probe(CreateFileW(TemporaryNameBeside(target).c_str(), GENERIC_WRITE, 0, nullptr,
+                                   CREATE_NEW, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                   nullptr));
+    if (!probe) return false;
+    probe.reset();
+    // ...and an existing file must be writable (not read-only, not denied to this user).
+    if (!Exists(path)) return true;
+    UniqueHandle existing(CreateFileW(target.c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return existing.valid();
+}
+
+IoStatus Win32FileSystem::CreateDirectories(const std::string& path) {
+    std::wstring folder = Widen(path);
+    while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
+    const int result = SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    if (result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS)
+        return IoStatus::Success();
+    return IoStatus::Failure(path, SystemErrorText(static_cast<DWORD>(result)));
+}
+
+IoStatus Win32FileSystem::CopyNew(const std::string& from, const std::string& to) {
+    if (!CopyFileW(Widen(from).c_str(), Widen(to).c_str(), TRUE)) return LastError(to);
+    return IoStatus::Success();
+}
+
+}  // namespace velkor::win32

@@ -1,0 +1,12 @@
+#include "platform/win32/win32_message_boxes.h"
+
+#include "platform/win32/wide_text.h"
+
+namespace velkor::win32 {
+
+void Win32MessageBoxes::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
+    const UINT style = MB_OK | (icon == MessageIcon::Stop ? MB_ICONSTOP : MB_ICONINFORMATION);
+    MessageBoxW(owner_, Widen(text).c_str(), Widen(caption).c_str(), style);
+}
+
+}  // namespace velkor::win32

@@ -1,0 +1,12 @@
+#pragma once
+// The user-facing text for a settings file that could not be written.
+#include <string>
+
+#include "platform/io_status.h"
+
+namespace velkor {
+
+// "Die Einstellungen konnten nicht gespeichert werden." with the file and the system's reason.
+std::string SettingsWriteFailedText(const IoStatus& status);
+
+}  // namespace velkor

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "platform/system_folders.h"
+
+namespace velkor::fakes {
+
+class FakeSystemFolders : public SystemFolders {
+public:
+    std::string systemDirectory = "C:\\WINDOWS\\system32";
+    std::string appData = "C:\\Users\\anna\\AppData\\Roaming";
+
+    std::string SystemDirectory() override { return systemDirectory; }
+    std::string UserAppDataDirectory() override { return appData; }
+};
+
+}  // namespace velkor::fakes
