@@ -75,19 +75,23 @@ velkor_use_virtual_desktop() {
     wineserver -w
 }
 
-# Starts a private Xvfb display and exports DISPLAY.
+# Starts a private Xvfb display on a free number (Xvfb picks it) and exports DISPLAY.
 velkor_start_xvfb() {
-    local n=99
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    local numberFile
+    numberFile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
     VELKOR_XVFB_PID=$!
-    export DISPLAY=":$n"
     local i
-    for i in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+    for i in $(seq 100); do
+        if [ -s "$numberFile" ]; then
+            export DISPLAY=":$(tr -dc 0-9 <"$numberFile")"
+            rm -f "$numberFile"
+            return 0
+        fi
         sleep 0.1
     done
-    echo "Xvfb did not start on $DISPLAY" >&2
+    rm -f "$numberFile"
+    echo "Xvfb did not start" >&2
     return 1
 }
 
