@@ -1,0 +1,32 @@
+#pragma once
+// The window system as the program's forms need it: real windows for the form tables, their
+// visibility and state, pop-up menus, and the message pump. The implementation also keeps the
+// native controls in step with the controls' state (it is their ControlObserver) and runs the
+// window timers (TimerObserver).
+#include <cstdint>
+
+#include "ui/forms/form.h"
+
+namespace velkor {
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Creates the hidden window with its controls and timers as the form's tables say.
+    virtual void CreateWindowFor(Form& form) = 0;
+    virtual void DestroyWindowOf(Form& form) = 0;
+    virtual void ShowWindowOf(Form& form, bool visible) = 0;
+    // Raises a shown window above the program's other windows.
+    virtual void BringToFront(Form& form) = 0;
+    virtual void SetWindowStateOf(Form& form, WindowState state) = 0;
+    virtual void SetWindowEnabled(Form& form, bool enabled) = 0;
+    // The native window handle (HWND), 0 when the form has no window.
+    virtual std::uintptr_t WindowHandleOf(const Form& form) = 0;
+    // Opens the menu at the mouse position; the chosen item goes to form.OnMenu.
+    virtual void ShowPopupMenu(Form& form, const MenuSpec& menu) = 0;
+    // Handles every window message that is waiting, then returns.
+    virtual void ProcessPendingMessages() = 0;
+};
+
+}  // namespace velkor

@@ -1,0 +1,78 @@
+#include "ui/forms/control.h"
+
+namespace velkor {
+
+void Control::ResetToDesign() {
+    caption_ = spec_->caption;
+    foreColour_ = spec_->foreColour.value_or(kBlack);
+    backColour_ = spec_->backColour;
+    visible_ = spec_->visible;
+    enabled_ = true;
+    value_ = spec_->kind == ControlKind::VScrollBar || spec_->kind == ControlKind::ProgressBar
+                 ? spec_->minimum
+                 : 0;
+    items_.clear();
+    listIndex_ = -1;
+    tag.clear();
+}
+
+void Control::SetCaption(std::string_view caption) {
+    if (caption_ == caption) return;
+    caption_ = caption;
+    Notify(ControlProperty::Caption);
+}
+
+void Control::SetForeColour(Colour colour) {
+    if (foreColour_ == colour) return;
+    foreColour_ = colour;
+    Notify(ControlProperty::ForeColour);
+}
+
+void Control::SetBackColour(Colour colour) {
+    if (backColour_ == colour) return;
+    backColour_ = colour;
+    Notify(ControlProperty::BackColour);
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    Notify(ControlProperty::Visible);
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    Notify(ControlProperty::Enabled);
+}
+
+void Control::SetValue(double value) {
+    if (value_ == value) return;
+    value_ = value;
+    Notify(ControlProperty::Value);
+}
+
+void Control::AddItem(std::string item) {
+    items_.push_back(std::move(item));
+    Notify(ControlProperty::ListItems);
+}
+
+void Control::ClearItems() {
+    if (items_.empty() && listIndex_ == -1) return;
+    items_.clear();
+    listIndex_ = -1;
+    Notify(ControlProperty::ListItems);
+}
+
+void Control::SetListIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+    if (listIndex_ == index) return;
+    listIndex_ = index;
+    Notify(ControlProperty::ListIndex);
+}
+
+std::string Control::SelectedItem() const {
+    return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
+}
+
+}  // namespace velkor

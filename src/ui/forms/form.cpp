@@ -1,0 +1,52 @@
+#include "ui/forms/form.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace velkor {
+namespace {
+
+[[noreturn]] void UnknownName(std::string_view form, std::string_view name) {
+    std::fprintf(stderr, "form %.*s has no %.*s\n", static_cast<int>(form.size()), form.data(),
+                 static_cast<int>(name.size()), name.data());
+    std::abort();
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls,
+           std::span<const TimerSpec> timers, std::span<const MenuSpec> menus)
+    : spec_(spec), menus_(menus), caption_(spec.caption) {
+    for (const ControlSpec& control : controls) controls_.emplace_back(control);
+    for (const TimerSpec& timer : timers) timers_.emplace_back(timer);
+}
+
+Control& Form::control(std::string_view name) {
+    for (Control& control : controls_)
+        if (control.name() == name) return control;
+    UnknownName(spec_.name, name);
+}
+
+FormTimer& Form::timer(std::string_view name) {
+    for (FormTimer& timer : timers_)
+        if (timer.name() == name) return timer;
+    UnknownName(spec_.name, name);
+}
+
+const MenuSpec& Form::menu(std::string_view name) const {
+    for (const MenuSpec& menu : menus_)
+        if (menu.name == name) return menu;
+    UnknownName(spec_.name, name);
+}
+
+void Form::ResetToDesign() {
+    for (Control& control : controls_) control.ResetToDesign();
+    for (FormTimer& timer : timers_) timer.ResetToDesign();
+    caption_ = spec_.caption;
+    visible_ = false;
+    enabled_ = true;
+    windowState_ = WindowState::Normal;
+}
+
+}  // namespace velkor

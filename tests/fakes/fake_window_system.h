@@ -1,0 +1,68 @@
+#pragma once
+// A window system without windows: records what the program asked of it, in order, and
+// every change of a control that a real window would have to show.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace velkor::fakes {
+
+class FakeWindowSystem : public WindowSystem, public ControlObserver, public TimerObserver {
+public:
+    std::vector<std::string> calls;
+    std::string nextMenuChoice;  // the item the user picks in the next pop-up menu
+    int pendingMessageRounds = 0;
+
+    void CreateWindowFor(Form& form) override {
+        calls.push_back("create " + std::string(form.name()));
+        for (Control& control : form.controls()) control.SetObserver(this);
+        for (FormTimer& timer : form.timers()) timer.SetObserver(this);
+    }
+    void DestroyWindowOf(Form& form) override {
+        calls.push_back("destroy " + std::string(form.name()));
+        for (Control& control : form.controls()) control.SetObserver(nullptr);
+        for (FormTimer& timer : form.timers()) timer.SetObserver(nullptr);
+    }
+    void ShowWindowOf(Form& form, bool visible) override {
+        calls.push_back((visible ? "show " : "hide ") + std::string(form.name()));
+    }
+    void BringToFront(Form& form) override { calls.push_back("front " + std::string(form.name())); }
+    void SetWindowStateOf(Form& form, WindowState state) override {
+        calls.push_back((state == WindowState::Minimized ? "minimise " : "restore ") +
+                        std::string(form.name()));
+    }
+    void SetWindowEnabled(Form& form, bool enabled) override {
+        calls.push_back((enabled ? "enable " : "disable ") + std::string(form.name()));
+    }
+    std::uintptr_t WindowHandleOf(const Form& form) override {
+        return form.Loaded() ? 0x1000 + reinterpret_cast<std::uintptr_t>(&form) % 0x1000 : 0;
+    }
+    void ShowPopupMenu(Form& form, const MenuSpec& menu) override {
+        calls.push_back("popup " + std::string(menu.name));
+        if (!nextMenuChoice.empty()) form.OnMenu(std::exchange(nextMenuChoice, {}));
+    }
+    void ProcessPendingMessages() override { ++pendingMessageRounds; }
+
+    void ControlChanged(Control& control, ControlProperty property) override {
+        std::string what = std::string(control.name()) + ".";
+        switch (property) {
+            case ControlProperty::Caption: what += "Caption=" + control.Caption(); break;
+            case ControlProperty::ForeColour: what += "ForeColour=" + std::to_string(control.ForeColour()); break;
+            case ControlProperty::BackColour: what += "BackColour"; break;
+            case ControlProperty::Visible: what += control.Visible() ? "Visible=1" : "Visible=0"; break;
+            case ControlProperty::Enabled: what += control.Enabled() ? "Enabled=1" : "Enabled=0"; break;
+            case ControlProperty::Value: what += "Value=" + std::to_string(control.Value()); break;
+            case ControlProperty::ListItems: what += "Items"; break;
+            case ControlProperty::ListIndex: what += "ListIndex=" + std::to_string(control.ListIndex()); break;
+        }
+        changes.push_back(what);
+    }
+    void TimerChanged(FormTimer& timer) override {
+        changes.push_back(std::string(timer.name()) + (timer.Enabled() ? ".Enabled=1" : ".Enabled=0"));
+    }
+    std::vector<std::string> changes;
+};
+
+}  // namespace velkor::fakes
