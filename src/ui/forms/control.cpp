@@ -1,5 +1,7 @@
 #include "ui/forms/control.h"
 
+#include "ui/forms/form.h"
+
 namespace velkor {
 
 void Control::ResetToDesign() {
@@ -16,10 +18,15 @@ void Control::ResetToDesign() {
     tag.clear();
 }
 
+void Control::RaiseChange() {
+    if (owner_ && owner_->Loaded()) owner_->OnChange(*this);
+}
+
 void Control::SetCaption(std::string_view caption) {
     if (caption_ == caption) return;
     caption_ = caption;
     Notify(ControlProperty::Caption);
+    if (kind() == ControlKind::TextBox) RaiseChange();
 }
 
 void Control::SetForeColour(Colour colour) {
@@ -50,6 +57,7 @@ void Control::SetValue(double value) {
     if (value_ == value) return;
     value_ = value;
     Notify(ControlProperty::Value);
+    if (kind() == ControlKind::VScrollBar) RaiseChange();
 }
 
 void Control::AddItem(std::string item) {

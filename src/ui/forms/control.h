@@ -10,6 +10,7 @@
 namespace velkor {
 
 class Control;
+class Form;
 
 enum class ControlProperty { Caption, ForeColour, BackColour, Visible, Enabled, Value, ListItems, ListIndex };
 
@@ -62,6 +63,9 @@ public:
     // Free text the program keeps with the control; never shown.
     std::string tag;
 
+    // The program setting a scroll bar's value or a text box's text raises the control's
+    // Change event, as the user's change does.
+
     // Changes the user made in the native control: stored without telling the observer.
     void StoreUserText(std::string_view text) { caption_ = text; }
     void StoreUserValue(double value) { value_ = value; }
@@ -74,11 +78,14 @@ public:
     void* native = nullptr;
 
 private:
+    friend class Form;
     void Notify(ControlProperty property) {
         if (observer_) observer_->ControlChanged(*this, property);
     }
+    void RaiseChange();
 
     const ControlSpec* spec_;
+    Form* owner_ = nullptr;
     ControlObserver* observer_ = nullptr;
     std::string caption_;
     Colour foreColour_ = kBlack;

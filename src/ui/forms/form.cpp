@@ -18,7 +18,7 @@ namespace {
 Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls,
            std::span<const TimerSpec> timers, std::span<const MenuSpec> menus)
     : spec_(spec), menus_(menus), caption_(spec.caption) {
-    for (const ControlSpec& control : controls) controls_.emplace_back(control);
+    for (const ControlSpec& control : controls) controls_.emplace_back(control).owner_ = this;
     for (const TimerSpec& timer : timers) timers_.emplace_back(timer);
 }
 

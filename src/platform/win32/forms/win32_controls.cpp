@@ -1,0 +1,232 @@
+// The child controls of a form window: made from the table, and kept in step with the state.
+#include <windows.h>
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <cmath>
+
+#include "platform/win32/forms/win32_window_system.h"
+#include "platform/win32/forms/window_constants.h"
+#include "platform/win32/wide_text.h"
+
+namespace velkor::win32 {
+namespace {
+
+
+int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+POINT Win32WindowSystem::TwipsOrigin(Form& form, const ControlSpec& spec) const {
+    POINT origin = {spec.rect.left, spec.rect.top};
+    std::string_view container = spec.container;
+    while (!container.empty()) {
+        const ControlSpec& parent = form.control(container).spec();
+        if (parent.kind != ControlKind::Frame) break;  // a picture box is a window of its own
+        origin.x += parent.rect.left;
+        origin.y += parent.rect.top;
+        container = parent.container;
+    }
+    return origin;
+}
+
+NativeSurface& Win32WindowSystem::SurfaceHolding(NativeForm& native, const ControlSpec& spec) {
+    std::string_view container = spec.container;
+    while (!container.empty()) {
+        Control& parent = native.form->control(container);
+        if (parent.kind() == ControlKind::PictureBox) {
+            for (NativeSurface& surface : native.surfaces)
+                if (surface.picture == &parent) return surface;
+        }
+        container = parent.spec().container;
+    }
+    return native.surfaces.front();
+}
+
+void Win32WindowSystem::CreateControls(NativeForm& native) {
+    int index = 0;
+    for (Control& control : native.form->controls()) {
+        const ControlSpec& spec = control.spec();
+        if (spec.kind == ControlKind::Line) {
+            // x1, y1, x2, y2 in twips; drawn by the surface that holds the line.
+            const POINT origin = TwipsOrigin(*native.form, spec);
+            const POINT shift = {origin.x - spec.rect.left, origin.y - spec.rect.top};
+            SurfaceHolding(native, spec)
+                .lines.push_back({{Pixels(spec.rect.left + shift.x), Pixels(spec.rect.top + shift.y)},
+                                  {Pixels(spec.rect.width + shift.x), Pixels(spec.rect.height + shift.y)},
+                                  spec.foreColour.value_or(kBlack)});
+        } else {
+            control.native = CreateControlWindow(native, control, index);
+            control.SetObserver(this);
+        }
+        ++index;
+    }
+}
+
+HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control, int index) {
+    const ControlSpec& spec = control.spec();
+    DWORD style = WS_CHILD | (control.Visible() ? WS_VISIBLE : 0);
+    DWORD exStyle = 0;
+    const wchar_t* windowClass = L"STATIC";
+    switch (spec.kind) {
+        case ControlKind::Label: style |= SS_LEFT | SS_NOTIFY; break;
+        case ControlKind::PictureBox:
+            windowClass = kPictureClass;
+            style |= WS_CLIPCHILDREN;
+            break;
+        case ControlKind::Frame: windowClass = L"BUTTON"; style |= BS_GROUPBOX; break;
+        case ControlKind::CheckBox: windowClass = L"BUTTON"; style |= BS_AUTOCHECKBOX | WS_TABSTOP; break;
+        case ControlKind::TextBox:
+            windowClass = L"EDIT";
+            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::ListBox:
+            windowClass = L"LISTBOX";
+            style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::VScrollBar: windowClass = L"SCROLLBAR"; style |= SBS_VERT | WS_TABSTOP; break;
+        case ControlKind::Button: windowClass = L"BUTTON"; style |= BS_PUSHBUTTON | WS_TABSTOP; break;
+        case ControlKind::ProgressBar: windowClass = PROGRESS_CLASSW; break;
+        case ControlKind::Image: style |= SS_ICON; break;
+        case ControlKind::Line: return nullptr;
+    }
+    if (!spec.tabStop) style &= ~static_cast<DWORD>(WS_TABSTOP);
+
+    NativeSurface& holder = SurfaceHolding(native, spec);
+    const POINT origin = TwipsOrigin(*native.form, spec);
+    const std::wstring caption =
+        spec.kind == ControlKind::Image ? std::wstring() : Widen(control.Caption());
+    HWND window = CreateWindowExW(
+        exStyle, windowClass, caption.c_str(), style, Pixels(origin.x), Pixels(origin.y),
+        Pixels(spec.rect.width), Pixels(spec.rect.height), holder.window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance_,
+        spec.kind == ControlKind::PictureBox ? &native : nullptr);
+    if (!window) return nullptr;
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.font.value_or(native.form->spec().font))),
+                 FALSE);
+
+    switch (spec.kind) {
+        case ControlKind::Label:
+            SetWindowSubclass(window, LabelProc, kLabelSubclassId, reinterpret_cast<DWORD_PTR>(this));
+            break;
+        case ControlKind::PictureBox: {
+            NativeSurface& surface = native.surfaces.emplace_back();
+            surface.window = window;
+            surface.picture = &control;
+            surface.backColour = control.BackColour().value_or(native.form->spec().backColour);
+            break;
+        }
+        case ControlKind::CheckBox:
+        case ControlKind::Frame:
+            // Themed check boxes and frames ignore the caption colour.
+            SetWindowTheme(window, L"", L"");
+            SendMessageW(window, BM_SETCHECK, static_cast<WPARAM>(control.Value()), 0);
+            break;
+        case ControlKind::VScrollBar:
+            SetScrollRange(window, SB_CTL, spec.minimum, spec.maximum, FALSE);
+            SetScrollPos(window, SB_CTL, static_cast<int>(control.Value()), FALSE);
+            break;
+        case ControlKind::ProgressBar:
+            SendMessageW(window, PBM_SETRANGE32, spec.minimum * kProgressScale,
+                         spec.maximum * kProgressScale);
+            SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(std::lround(control.Value() * kProgressScale)), 0);
+            break;
+        case ControlKind::Image:
+            SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+            break;
+        default:
+            break;
+    }
+    control.native = window;
+    for (ControlProperty property : {ControlProperty::ListItems, ControlProperty::Enabled})
+        ApplyChange(control, property);
+    return window;
+}
+
+void Win32WindowSystem::ControlChanged(Control& control, ControlProperty property) {
+    ApplyChange(control, property);
+}
+
+void Win32WindowSystem::ApplyChange(Control& control, ControlProperty property) {
+    HWND window = ControlWindow(control);
+    if (!window) return;
+    applyingChange_ = true;
+    switch (property) {
+        case ControlProperty::Caption:
+            SetWindowTextW(window, Widen(control.Caption()).c_str());
+            break;
+        case ControlProperty::ForeColour:
+            InvalidateRect(window, nullptr, TRUE);
+            break;
+        case ControlProperty::BackColour:
+            if (control.kind() == ControlKind::PictureBox) {
+                for (auto& native : nativeForms_)
+                    for (NativeSurface& surface : native->surfaces)
+                        if (surface.picture == &control) {
+                            surface.backColour = control.BackColour().value_or(surface.backColour);
+                            surface.brushStale = true;
+                        }
+            }
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
+        case ControlProperty::Visible:
+            ShowWindow(window, control.Visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case ControlProperty::Enabled:
+            EnableWindow(window, control.Enabled());
+            break;
+        case ControlProperty::Value:
+            if (control.kind() == ControlKind::CheckBox)
+                SendMessageW(window, BM_SETCHECK, static_cast<WPARAM>(control.Value()), 0);
+            else if (control.kind() == ControlKind::ProgressBar)
+                SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(std::lround(control.Value() * kProgressScale)), 0);
+            else if (control.kind() == ControlKind::VScrollBar)
+                SetScrollPos(window, SB_CTL, static_cast<int>(control.Value()), TRUE);
+            break;
+        case ControlProperty::ListItems:
+            if (control.kind() != ControlKind::ListBox) break;
+            SendMessageW(window, LB_RESETCONTENT, 0, 0);
+            for (const std::string& item : control.Items())
+                SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+            [[fallthrough]];
+        case ControlProperty::ListIndex:
+            if (control.kind() == ControlKind::ListBox)
+                SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(control.ListIndex()), 0);
+            break;
+    }
+    applyingChange_ = false;
+}
+
+HFONT Win32WindowSystem::Font(const FontSpec& spec) {
+    std::wstring face = Widen(spec.face);
+    if (face == L"MS Sans Serif") {
+        auto [known, inserted] = fontInstalled_.try_emplace(face, false);
+        if (inserted) {
+            LOGFONTW query = {};
+            query.lfCharSet = DEFAULT_CHARSET;
+            lstrcpynW(query.lfFaceName, face.c_str(), LF_FACESIZE);
+            HDC screen = GetDC(nullptr);
+            EnumFontFamiliesExW(screen, &query, NoteFontFound, reinterpret_cast<LPARAM>(&known->second), 0);
+            ReleaseDC(nullptr, screen);
+        }
+        if (!known->second) face = L"Microsoft Sans Serif";
+    }
+    const int height = -MulDiv(static_cast<int>(std::lround(spec.points * 100)), dpi_, 7200);
+    UniqueFont& font = fonts_[{face, height, spec.bold}];
+    if (!font) {
+        LOGFONTW logical = {};
+        logical.lfHeight = height;
+        logical.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+        logical.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynW(logical.lfFaceName, face.c_str(), LF_FACESIZE);
+        font.reset(CreateFontIndirectW(&logical));
+    }
+    return font.get();
+}
+
+}  // namespace velkor::win32
