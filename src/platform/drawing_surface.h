@@ -4,10 +4,10 @@
 // uncovered, and draws lines in the current coordinate mode.
 #include <cstdint>
 
+#include "ui/forms/colour.h"
+
 namespace velkor {
 
-// Colours are 0x00BBGGRR: red in the low byte, as COLORREF.
-using Colour = std::uint32_t;
 
 // Coordinate modes, with the numbers the settings of the classic window toolkit used.
 enum class ScaleMode : std::uint8_t {

@@ -5,6 +5,7 @@
 // window timers (TimerObserver).
 #include <cstdint>
 
+#include "platform/drawing_surface.h"
 #include "ui/forms/form.h"
 
 namespace velkor {
@@ -27,6 +28,14 @@ public:
     virtual void ShowPopupMenu(Form& form, const MenuSpec& menu) = 0;
     // Handles every window message that is waiting, then returns.
     virtual void ProcessPendingMessages() = 0;
+    // Handles the waiting messages, then waits up to `maxWaitMs` for the next one.
+    virtual void PumpMessages(std::uint32_t maxWaitMs) = 0;
+    // Asks for form.OnDeferredEvent() to be called once the current event has finished (the
+    // request joins the window's message queue).
+    virtual void PostDeferredEvent(Form& form) = 0;
+    // The drawing surface of the form's client area (picture null) or of one of its picture
+    // boxes; null while the form is not loaded.
+    virtual DrawingSurface* SurfaceOf(Form& form, Control* picture) = 0;
 };
 
 }  // namespace velkor

@@ -1,10 +1,12 @@
 #pragma once
 // A window system without windows: records what the program asked of it, in order, and
 // every change of a control that a real window would have to show.
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "fake_drawing_surface.h"
 #include "platform/window_system.h"
 
 namespace velkor::fakes {
@@ -44,6 +46,21 @@ public:
         if (!nextMenuChoice.empty()) form.OnMenu(std::exchange(nextMenuChoice, {}));
     }
     void ProcessPendingMessages() override { ++pendingMessageRounds; }
+    void PumpMessages(std::uint32_t) override { ++pendingMessageRounds; }
+    void PostDeferredEvent(Form& form) override {
+        calls.push_back("post " + std::string(form.name()));
+        deferred.push_back(&form);
+    }
+    // Delivers the deferred events, as the message loop would after the current event.
+    void DeliverDeferredEvents() {
+        for (auto forms = std::exchange(deferred, {}); Form* form : forms) form->OnDeferredEvent();
+    }
+    DrawingSurface* SurfaceOf(Form& form, Control* picture) override {
+        if (!form.Loaded()) return nullptr;
+        return &surfaces.try_emplace({&form, picture}, 100.0, 100.0).first->second;
+    }
+    std::vector<Form*> deferred;
+    std::map<std::pair<Form*, Control*>, FakeDrawingSurface> surfaces;
 
     void ControlChanged(Control& control, ControlProperty property) override {
         std::string what = std::string(control.name()) + ".";

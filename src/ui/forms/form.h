@@ -48,6 +48,8 @@ public:
     virtual void OnChange(Control&) {}
     virtual void OnTimer(FormTimer&) {}
     virtual void OnMenu(std::string_view /*item*/) {}
+    // Requested with WindowSystem::PostDeferredEvent; runs after the requesting event ended.
+    virtual void OnDeferredEvent() {}
     // The shell (taskbar) was restarted: notification-area icons must be added again.
     virtual void OnTaskbarCreated() {}
     // Windows is ending the session: unload without asking.

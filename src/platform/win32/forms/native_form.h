@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
+#include "platform/drawing_surface.h"
 #include "platform/win32/forms/gdi_handles.h"
 #include "ui/forms/form.h"
 
@@ -24,6 +26,11 @@ struct NativeSurface {
         Colour colour;
     };
     std::vector<Line> lines;  // Line controls, in pixels relative to the surface
+    struct Fill {
+        RECT rect;
+        Colour colour;
+    };
+    std::vector<Fill> fills;  // frames with a back colour of their own
     // Persistent background image; when present it replaces the plain colour.
     UniqueBitmap image;
     SIZE imageSize = {0, 0};
@@ -32,6 +39,8 @@ struct NativeSurface {
     // Brush that paints this surface's background under transparent controls.
     UniqueBrush backgroundBrush;
     bool brushStale = true;
+    // What the program draws on; made on first use.
+    std::unique_ptr<DrawingSurface> drawing;
 };
 
 struct NativeForm {

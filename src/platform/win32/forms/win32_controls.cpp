@@ -59,6 +59,12 @@ void Win32WindowSystem::CreateControls(NativeForm& native) {
                                   {Pixels(spec.rect.width + shift.x), Pixels(spec.rect.height + shift.y)},
                                   spec.foreColour.value_or(kBlack)});
         } else {
+            if (spec.kind == ControlKind::Frame && spec.backColour) {
+                const POINT origin = TwipsOrigin(*native.form, spec);
+                RECT area = {Pixels(origin.x), Pixels(origin.y), Pixels(origin.x + spec.rect.width),
+                             Pixels(origin.y + spec.rect.height)};
+                SurfaceHolding(native, spec).fills.push_back({area, *spec.backColour});
+            }
             control.native = CreateControlWindow(native, control, index);
             control.SetObserver(this);
         }
@@ -72,7 +78,10 @@ HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control
     DWORD exStyle = 0;
     const wchar_t* windowClass = L"STATIC";
     switch (spec.kind) {
-        case ControlKind::Label: style |= SS_LEFT | SS_NOTIFY; break;
+        case ControlKind::Label:
+            // A label one line high stays on one line rather than showing half a second one.
+            style |= (spec.rect.height <= 255 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOTIFY;
+            break;
         case ControlKind::PictureBox:
             windowClass = kPictureClass;
             style |= WS_CLIPCHILDREN;

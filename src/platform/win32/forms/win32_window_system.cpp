@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win32/forms/win32_drawing_surface.h"
 #include "platform/win32/forms/window_constants.h"
 #include "platform/win32/wide_text.h"
 
@@ -107,6 +108,23 @@ void Win32WindowSystem::ProcessPendingMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+void Win32WindowSystem::PumpMessages(std::uint32_t maxWaitMs) {
+    ProcessPendingMessages();
+    MsgWaitForMultipleObjectsEx(0, nullptr, maxWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    ProcessPendingMessages();
+}
+
+void Win32WindowSystem::PostDeferredEvent(Form& form) {
+    if (NativeForm* native = Find(form)) PostMessageW(native->window, kDeferredEventMessage, 0, 0);
+}
+
+DrawingSurface* Win32WindowSystem::SurfaceOf(Form& form, Control* picture) {
+    NativeSurface* surface = SurfaceFor(form, picture);
+    if (!surface) return nullptr;
+    if (!surface->drawing) surface->drawing = std::make_unique<Win32DrawingSurface>(*this, *surface);
+    return surface->drawing.get();
 }
 
 void Win32WindowSystem::AfterEvent() {
@@ -364,6 +382,12 @@ LRESULT Win32WindowSystem::HandleFormMessage(NativeForm& native, HWND window, UI
                 forms_->UnloadAll();
             }
             return 0;
+        case kDeferredEventMessage:
+            if (window == native.window) {
+                EventScope scope(*this);
+                form.OnDeferredEvent();
+            }
+            return 0;
         default:
             if (message == taskbarCreatedMessage_ && window == native.window) {
                 EventScope scope(*this);
@@ -514,6 +538,7 @@ void Win32WindowSystem::PaintSurface(NativeSurface& surface) {
         SelectInScope select(memory.get(), surface.image.get());
         BitBlt(dc, 0, 0, surface.imageSize.cx, surface.imageSize.cy, memory.get(), 0, 0, SRCCOPY);
     }
+    for (const NativeSurface::Fill& fill : surface.fills) FillRect(dc, &fill.rect, SolidBrush(fill.colour));
     for (const NativeSurface::Line& line : surface.lines) {
         UniquePen& pen = pens_[line.colour];
         if (!pen) pen.reset(CreatePen(PS_SOLID, 1, ToColorRef(line.colour)));

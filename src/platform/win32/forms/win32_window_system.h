@@ -43,6 +43,9 @@ public:
     std::uintptr_t WindowHandleOf(const Form& form) override;
     void ShowPopupMenu(Form& form, const MenuSpec& menu) override;
     void ProcessPendingMessages() override;
+    void PumpMessages(std::uint32_t maxWaitMs) override;
+    void PostDeferredEvent(Form& form) override;
+    DrawingSurface* SurfaceOf(Form& form, Control* picture) override;
 
     void ControlChanged(Control& control, ControlProperty property) override;
     void TimerChanged(FormTimer& timer) override;
@@ -66,6 +69,7 @@ private:
     void HandleScroll(NativeForm& native, HWND child, WORD code);
     LRESULT ControlColour(NativeForm& native, HDC dc, HWND child);
     void PaintSurface(NativeSurface& surface);
+    friend class Win32DrawingSurface;
     HBRUSH BackgroundBrush(NativeSurface& surface);
     HBRUSH SolidBrush(Colour colour);
     HFONT Font(const FontSpec& font);

@@ -12,5 +12,7 @@ inline constexpr int kFirstControlId = 100;
 inline constexpr UINT_PTR kLabelSubclassId = 1;
 // Progress bars take whole numbers; half steps are kept by counting in halves.
 inline constexpr int kProgressScale = 2;
+// Posted to a form window: run its deferred event.
+inline constexpr UINT kDeferredEventMessage = WM_APP + 1;
 
 }  // namespace velkor::win32
