@@ -1,7 +1,15 @@
 // A small Windows-side helper for end-to-end tests: it looks at Velkor's windows from outside
-// the process, as a person (or a screen reader) would.
-//   velkor_probe wait-window TITLE SECONDS   exit 0 once a top-level window TITLE exists
-//   velkor_probe texts TITLE                 print the window's text and its children's texts
+// the process, as a person (or a screen reader) would, and can press their buttons.
+//   velkor_probe wait-window TITLE SECONDS      exit 0 once a top-level window TITLE exists
+//   velkor_probe wait-gone TITLE SECONDS        exit 0 once no window TITLE exists
+//   velkor_probe texts TITLE                    the window's text, then each child's text
+//   velkor_probe where TITLE TEXT               screen x y of the centre of the child TEXT
+//   velkor_probe pixel TITLE X Y                colour 0xBBGGRR at client point X Y
+//   velkor_probe click TITLE TEXT               a left click on the child TEXT (by messages)
+//   velkor_probe message-text SECONDS           waits for a message box; prints caption, text
+//   velkor_probe message-ok                     presses OK in the open message box
+//   velkor_probe enabled TITLE                  prints 1 when the window takes input, else 0
+// TITLE and TEXT are matched exactly; exit code 1 when something is not found.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,46 +18,120 @@
 
 namespace {
 
-HWND WaitForWindow(const wchar_t* title, double seconds) {
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    for (;;) {
-        if (HWND window = FindWindowW(nullptr, title)) return window;
-        if (GetTickCount64() >= deadline) return nullptr;
-        Sleep(100);
-    }
-}
-
-void PrintUtf8(const std::wstring& text) {
+std::string Utf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-    std::printf("%s\n", utf8.c_str());
+    utf8.resize(utf8.empty() ? 0 : utf8.size() - 1);
+    return utf8;
 }
 
 std::wstring TextOf(HWND window) {
-    wchar_t buffer[1024] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                        2000, nullptr);
+    wchar_t buffer[2048] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
     return buffer;
 }
 
-BOOL CALLBACK PrintChild(HWND child, LPARAM) {
-    PrintUtf8(TextOf(child));
+bool Wait(double seconds, auto found) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        if (found()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(50);
+    }
+}
+
+struct ChildSearch {
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ChildSearch*>(data);
+    if (TextOf(child) == search->text) {
+        search->found = child;
+        return FALSE;
+    }
     return TRUE;
 }
+
+HWND FindChild(const wchar_t* title, const wchar_t* text) {
+    HWND window = FindWindowW(nullptr, title);
+    if (!window) return nullptr;
+    ChildSearch search{text, nullptr};
+    EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+    std::printf("%s\n", Utf8(TextOf(child)).c_str());
+    return TRUE;
+}
+
+HWND FindMessageBox() { return FindWindowW(L"#32770", nullptr); }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc >= 4 && std::wcscmp(argv[1], L"wait-window") == 0)
-        return WaitForWindow(argv[2], _wtof(argv[3])) ? 0 : 1;
-    if (argc >= 3 && std::wcscmp(argv[1], L"texts") == 0) {
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"wait-window" && argc >= 4)
+        return Wait(_wtof(argv[3]), [&] { return FindWindowW(nullptr, argv[2]) != nullptr; }) ? 0 : 1;
+    if (command == L"wait-gone" && argc >= 4)
+        return Wait(_wtof(argv[3]), [&] { return FindWindowW(nullptr, argv[2]) == nullptr; }) ? 0 : 1;
+    if (command == L"texts" && argc >= 3) {
         HWND window = FindWindowW(nullptr, argv[2]);
         if (!window) return 1;
-        PrintUtf8(TextOf(window));
+        std::printf("%s\n", Utf8(TextOf(window)).c_str());
         EnumChildWindows(window, PrintChild, 0);
         return 0;
     }
-    std::fprintf(stderr, "usage: velkor_probe wait-window TITLE SECONDS | texts TITLE\n");
+    if (command == L"where" && argc >= 4) {
+        HWND child = FindChild(argv[2], argv[3]);
+        if (!child) return 1;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        return 0;
+    }
+    if (command == L"pixel" && argc >= 5) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        HDC dc = GetDC(window);
+        const COLORREF colour = GetPixel(dc, _wtoi(argv[3]), _wtoi(argv[4]));
+        ReleaseDC(window, dc);
+        std::printf("0x%06lX\n", static_cast<unsigned long>(colour));
+        return 0;
+    }
+    if (command == L"click" && argc >= 4) {
+        HWND child = FindChild(argv[2], argv[3]);
+        if (!child) return 1;
+        RECT rect;
+        GetClientRect(child, &rect);
+        const LPARAM centre = MAKELPARAM(rect.right / 2, rect.bottom / 2);
+        PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+        PostMessageW(child, WM_LBUTTONUP, 0, centre);
+        return 0;
+    }
+    if (command == L"message-text" && argc >= 3) {
+        HWND box = nullptr;
+        if (!Wait(_wtof(argv[2]), [&] { return (box = FindMessageBox()) != nullptr; })) return 1;
+        std::printf("%s\n%s\n", Utf8(TextOf(box)).c_str(),
+                    Utf8(TextOf(GetDlgItem(box, 0xFFFF))).c_str());
+        return 0;
+    }
+    if (command == L"message-ok") {
+        HWND box = FindMessageBox();
+        if (!box) return 1;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return 0;
+    }
+    if (command == L"enabled" && argc >= 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: see the top of velkor_probe.cpp\n");
     return 2;
 }
