@@ -133,6 +133,60 @@ TEST_F(WindowSystemOnWindows, ColoursAreDrawn) {
     EXPECT_EQ(underLabel, ToColorRef(kBack));
 }
 
+// Velkor.exe's manifest asks for common controls 6, whose controls draw differently; this
+// activates it for the windows made in scope, taken from the Velkor.exe built beside the tests.
+class ProgramManifestScope {
+public:
+    ProgramManifestScope() {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring exe = path;
+        for (int up = 0; up < 3; ++up) exe.resize(exe.rfind(L'\\'));  // build\win64
+        exe += L"\\Velkor.exe";
+        ACTCTXW context = {};
+        context.cbSize = sizeof context;
+        context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        context.lpSource = exe.c_str();
+        context.lpResourceName = MAKEINTRESOURCEW(1);
+        context_ = CreateActCtxW(&context);
+        if (context_ != INVALID_HANDLE_VALUE) ActivateActCtx(context_, &cookie_);
+    }
+    ~ProgramManifestScope() {
+        if (context_ == INVALID_HANDLE_VALUE) return;
+        DeactivateActCtx(0, cookie_);
+        ReleaseActCtx(context_);
+    }
+    bool active() const { return context_ != INVALID_HANDLE_VALUE; }
+    ProgramManifestScope(const ProgramManifestScope&) = delete;
+    ProgramManifestScope& operator=(const ProgramManifestScope&) = delete;
+
+private:
+    HANDLE context_ = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie_ = 0;
+};
+
+TEST(WindowSystemWithProgramManifest, FrameCaptionHasItsColourAndTheInsideIsPainted) {
+    ProgramManifestScope manifest;
+    ASSERT_TRUE(manifest.active());
+    Win32WindowSystem windows{GetModuleHandleW(nullptr)};
+    Forms forms{windows};
+    ProbeForm form;
+    windows.Attach(forms);
+    forms.Show(form);
+    PumpFor(windows, 100);
+    HWND window = reinterpret_cast<HWND>(windows.WindowHandleOf(form));
+    HDC dc = GetDC(window);
+    int captionPixels = 0;  // "Aktionen" at the frame's top left
+    for (int x = 8; x < 80; ++x)
+        for (int y = 1000 / 15; y < 1000 / 15 + 14; ++y)
+            captionPixels += GetPixel(dc, x, y) == ToColorRef(0xFFFF00);
+    // Inside the frame, beside its check box: the window shows through.
+    const COLORREF insideFrame = GetPixel(dc, 245, 166);
+    ReleaseDC(window, dc);
+    EXPECT_GT(captionPixels, 10);
+    EXPECT_EQ(insideFrame, ToColorRef(kBack));
+}
+
 TEST_F(WindowSystemOnWindows, StateChangesReachTheControls) {
     form.control("Label2").SetCaption("Aktuelle Zeit: 12:00:00");
     EXPECT_EQ(TextOf(Child("Label2")), "Aktuelle Zeit: 12:00:00");
@@ -164,6 +218,22 @@ TEST_F(WindowSystemOnWindows, TimersTickWhileEnabled) {
     const int stopped = form.ticks;
     PumpFor(windows, 150);
     EXPECT_EQ(form.ticks, stopped);
+}
+
+TEST_F(WindowSystemOnWindows, FocusStartsOnTheFirstTabStopAndComesBackToWhereItWas) {
+    EXPECT_EQ(GetFocus(), Child("Check1(0)")) << "the first focusable control in the table";
+    SetFocus(Child("Text1"));
+
+    constexpr FormSpec kOtherSpec = {.name = "Other", .caption = "Velkor Zweitfenster",
+                                     .clientWidthTwips = 1500, .clientHeightTwips = 1500};
+    Form other(kOtherSpec, kControls);
+    forms.Show(other);
+    PumpFor(windows, 50);
+    ASSERT_NE(GetActiveWindow(), window);
+    forms.Show(form);  // already open: comes to the front
+    PumpFor(windows, 50);
+    EXPECT_EQ(GetFocus(), Child("Text1"));
+    forms.Unload(other);
 }
 
 TEST_F(WindowSystemOnWindows, CloseWorksOnlyWhileTheWindowHasItsCloseCommand) {

@@ -1,5 +1,7 @@
 #include "ui/forms/control.h"
 
+#include <algorithm>
+
 #include "ui/forms/form.h"
 
 namespace velkor {
@@ -10,8 +12,9 @@ void Control::ResetToDesign() {
     backColour_ = spec_->backColour;
     visible_ = spec_->visible;
     enabled_ = true;
+    // A scroll bar or progress bar starts at 0, or at the end of its range nearest to 0.
     value_ = spec_->kind == ControlKind::VScrollBar || spec_->kind == ControlKind::ProgressBar
-                 ? spec_->minimum
+                 ? std::clamp(0, spec_->minimum, spec_->maximum)
                  : 0;
     items_.clear();
     listIndex_ = -1;

@@ -48,6 +48,7 @@ struct NativeForm {
     Form* form = nullptr;
     HWND window = nullptr;
     bool destroyed = false;
+    HWND lastFocus = nullptr;  // the control that had the focus when the window was left
     std::deque<NativeSurface> surfaces;  // [0] is the form itself
     NativeSurface* SurfaceOf(HWND window);
 };

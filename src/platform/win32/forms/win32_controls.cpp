@@ -70,6 +70,11 @@ void Win32WindowSystem::CreateControls(NativeForm& native) {
         }
         ++index;
     }
+    // Frames go under everything, so the controls they hold are drawn over them.
+    for (Control& control : native.form->controls())
+        if (control.kind() == ControlKind::Frame && control.native)
+            SetWindowPos(ControlWindow(control), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control, int index) {
@@ -80,13 +85,19 @@ HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control
     switch (spec.kind) {
         case ControlKind::Label:
             // A label one line high stays on one line rather than showing half a second one.
-            style |= (spec.rect.height <= 255 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOTIFY;
+            // Like text drawn on the window, it stays under the controls that overlap it.
+            style |= (spec.rect.height <= 255 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOTIFY |
+                     WS_CLIPSIBLINGS;
             break;
         case ControlKind::PictureBox:
             windowClass = kPictureClass;
             style |= WS_CLIPCHILDREN;
             break;
-        case ControlKind::Frame: windowClass = L"BUTTON"; style |= BS_GROUPBOX; break;
+        case ControlKind::Frame:
+            // Under the controls it holds, and never painting over them.
+            windowClass = L"BUTTON";
+            style |= BS_GROUPBOX | WS_CLIPSIBLINGS;
+            break;
         case ControlKind::CheckBox: windowClass = L"BUTTON"; style |= BS_AUTOCHECKBOX | WS_TABSTOP; break;
         case ControlKind::TextBox:
             windowClass = L"EDIT";
@@ -130,8 +141,10 @@ HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control
             surface.backColour = control.BackColour().value_or(native.form->spec().backColour);
             break;
         }
-        case ControlKind::CheckBox:
         case ControlKind::Frame:
+            SetWindowSubclass(window, FrameProc, kFrameSubclassId, 0);
+            [[fallthrough]];
+        case ControlKind::CheckBox:
             // Themed check boxes and frames ignore the caption colour.
             SetWindowTheme(window, L"", L"");
             SendMessageW(window, BM_SETCHECK, static_cast<WPARAM>(control.Value()), 0);

@@ -25,6 +25,15 @@ NativeForm* NativeFormOf(HWND window) {
     return reinterpret_cast<NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+// The first control that takes the focus with Tab: the one a window opens with.
+HWND FirstTabStop(HWND window) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) return child;
+    }
+    return nullptr;
+}
+
 bool HasCloseCommand(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
     return menu && GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
@@ -359,6 +368,22 @@ LRESULT Win32WindowSystem::HandleFormMessage(NativeForm& native, HWND window, UI
             }
             return 0;
         }
+        case WM_ACTIVATE:
+            // As a dialog does: the focus goes to the control that had it when the window was
+            // left, at the first opening to the first control in Tab order.
+            if (window != native.window) break;
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(window, focus)) native.lastFocus = focus;
+            } else if (!HIWORD(wParam)) {
+                HWND target = native.lastFocus && IsWindow(native.lastFocus) ? native.lastFocus
+                                                                            : FirstTabStop(window);
+                if (target) {
+                    SetFocus(target);
+                    return 0;
+                }
+            }
+            break;
         case WM_CLOSE:
             // A window whose Close command was removed from its system menu cannot be closed.
             if (window == native.window && HasCloseCommand(window)) {
@@ -397,6 +422,52 @@ LRESULT Win32WindowSystem::HandleFormMessage(NativeForm& native, HWND window, UI
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32WindowSystem::FrameProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // painted whole in WM_PAINT
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            // The frame's own back colour, or the window's background lined up under it; the
+            // caption colour comes with it.
+            auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+                GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                reinterpret_cast<LPARAM>(window)));
+            RECT client;
+            GetClientRect(window, &client);
+            if (brush) FillRect(dc, &client, brush);
+            SelectInScope font(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+            TEXTMETRICW metrics;
+            GetTextMetricsW(dc, &metrics);
+            RECT border = client;
+            border.top += metrics.tmHeight / 2 - 1;
+            DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+            const int length = GetWindowTextLengthW(window);
+            if (length > 0) {
+                std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
+                GetWindowTextW(window, caption.data(), length + 1);
+                caption.resize(static_cast<std::size_t>(length));
+                RECT text = {client.left + 8, client.top, client.right - 8, client.top + metrics.tmHeight};
+                DrawTextW(dc, caption.c_str(), length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+                RECT behind = {text.left - 1, text.top, text.right + 1, text.bottom};
+                if (brush) FillRect(dc, &behind, brush);
+                SetBkMode(dc, TRANSPARENT);
+                DrawTextW(dc, caption.c_str(), length, &text, DT_SINGLELINE | DT_NOPREFIX);
+            }
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, FrameProc, kFrameSubclassId);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32WindowSystem::LabelProc(HWND window, UINT message, WPARAM wParam,

@@ -61,6 +61,10 @@ public:
 private:
     struct EventScope;
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Paints a frame whole: the group box itself leaves its inside unpainted (the window
+    // draws around its children) and, with common controls 6, ignores the caption colour.
+    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR);
     LRESULT HandleFormMessage(NativeForm& native, HWND window, UINT message, WPARAM wParam,

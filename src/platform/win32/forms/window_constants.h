@@ -10,6 +10,7 @@ inline constexpr wchar_t kApplicationClass[] = L"VelkorApplication";
 // Child control ids are this plus the control's place in its form's table.
 inline constexpr int kFirstControlId = 100;
 inline constexpr UINT_PTR kLabelSubclassId = 1;
+inline constexpr UINT_PTR kFrameSubclassId = 2;
 // Progress bars take whole numbers; half steps are kept by counting in halves.
 inline constexpr int kProgressScale = 2;
 // Posted to a form window: run its deferred event.
