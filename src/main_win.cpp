@@ -11,6 +11,7 @@
 #include "platform/win32/win32_memory_status.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_notification_area.h"
+#include "platform/win32/win32_open_file_dialog.h"
 #include "platform/win32/win32_os_version.h"
 #include "platform/win32/win32_process_launcher.h"
 #include "platform/win32/win32_processor_times.h"
@@ -41,10 +42,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32DialUp dialUp;
     Win32SessionControl session;
     Win32ProcessLauncher launcher;
+    Win32OpenFileDialog openFileDialog(instance);
     velkor::PlatformServices platform{folders,  files,     codec,          messages, windows,
                                       windowApi, tray,     clock,          locale,   memory,
                                       osVersion, processorTimes, registry, dialUp,   session,
-                                      launcher};
+                                      launcher,  openFileDialog};
 
     velkor::Program program(platform);
     windows.Attach(program.forms);

@@ -8,6 +8,7 @@
 #include "platform/memory_status.h"
 #include "platform/message_box.h"
 #include "platform/notification_area.h"
+#include "platform/open_file_dialog.h"
 #include "platform/os_version.h"
 #include "platform/process_launcher.h"
 #include "platform/processor_times.h"
@@ -37,6 +38,7 @@ struct PlatformServices {
     DialUp& dialUp;
     SessionControl& session;
     ProcessLauncher& launcher;
+    OpenFileDialog& openFileDialog;
 };
 
 }  // namespace velkor

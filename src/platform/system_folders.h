@@ -11,6 +11,8 @@ public:
     virtual std::string SystemDirectory() = 0;
     // The current user's roaming application-data folder (%APPDATA%), empty when unknown.
     virtual std::string UserAppDataDirectory() = 0;
+    // The full path of the program's own executable file.
+    virtual std::string ExecutablePath() = 0;
 };
 
 }  // namespace velkor

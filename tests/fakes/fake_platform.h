@@ -11,6 +11,7 @@
 #include "fake_memory_status.h"
 #include "fake_message_boxes.h"
 #include "fake_notification_area.h"
+#include "fake_open_file_dialog.h"
 #include "fake_os_version.h"
 #include "fake_process_launcher.h"
 #include "fake_processor_times.h"
@@ -44,13 +45,17 @@ struct FakePlatform {
     FakeDialUp dialUp{log};
     FakeSessionControl session{log};
     FakeProcessLauncher launcher{log};
+    FakeOpenFileDialog openFileDialog;
 
     PlatformServices services{folders,   files,          codec,    messages, windows, windowApi,
                               tray,      clock,          locale,   memory,   osVersion,
-                              processorTimes, registry, dialUp, session,  launcher};
+                              processorTimes, registry, dialUp, session,  launcher,
+                              openFileDialog};
 
     FakePlatform() {
         files.folders.insert("C:\\WINDOWS\\system32\\");
+        // Waiting for messages takes the time it may wait, so pauses end.
+        windows.onPump = [this](std::uint32_t maxWaitMs) { clock.Advance(maxWaitMs); };
         osVersion.record = FakeOsVersion::Record(2, 5, 1, 2600, "Service Pack 2");
     }
 

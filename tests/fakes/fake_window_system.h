@@ -1,6 +1,7 @@
 #pragma once
 // A window system without windows: records what the program asked of it, in order, and
 // every change of a control that a real window would have to show.
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,6 +17,8 @@ public:
     std::vector<std::string> calls;
     std::string nextMenuChoice;  // the item the user picks in the next pop-up menu
     int pendingMessageRounds = 0;
+    // Runs on every PumpMessages, with the longest it may wait (a test moves its clock here).
+    std::function<void(std::uint32_t maxWaitMs)> onPump;
 
     void CreateWindowFor(Form& form) override {
         calls.push_back("create " + std::string(form.name()));
@@ -46,7 +49,10 @@ public:
         if (!nextMenuChoice.empty()) form.OnMenu(std::exchange(nextMenuChoice, {}));
     }
     void ProcessPendingMessages() override { ++pendingMessageRounds; }
-    void PumpMessages(std::uint32_t) override { ++pendingMessageRounds; }
+    void PumpMessages(std::uint32_t maxWaitMs) override {
+        ++pendingMessageRounds;
+        if (onPump) onPump(maxWaitMs);
+    }
     void PostDeferredEvent(Form& form) override {
         calls.push_back("post " + std::string(form.name()));
         deferred.push_back(&form);

@@ -21,4 +21,14 @@ std::string Win32SystemFolders::UserAppDataDirectory() {
     return Narrow(buffer);
 }
 
+std::string Win32SystemFolders::ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) return Narrow(std::wstring_view(path.data(), length));
+        path.resize(path.size() * 2);  // cut short: a long path
+    }
+}
+
 }  // namespace velkor::win32

@@ -7,6 +7,7 @@ class Win32SystemFolders : public SystemFolders {
 public:
     std::string SystemDirectory() override;
     std::string UserAppDataDirectory() override;
+    std::string ExecutablePath() override;
 };
 
 }  // namespace velkor::win32
