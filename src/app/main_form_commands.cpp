@@ -4,14 +4,14 @@
 
 namespace velkor {
 
-void Main::Settings_Click() {}
+void Main::Settings_Click() { program_.ShowSettingsDialog(); }
 void Main::Label12_Click() {}
 void Main::Label13_Click() {}
 void Main::Label14_Click() {}
 void Main::Label15_Click() {}
 void Main::Label16_Click() {}
 void Main::mnuInfo_Click() {}
-void Main::mnuSettings_Click() {}
+void Main::mnuSettings_Click() { Settings_Click(); }
 void Main::mnuShutdown_Click() {}
 void Main::mnuReboot_Click() {}
 void Main::mnuStandbye_Click() {}

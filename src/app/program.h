@@ -7,6 +7,9 @@
 #include "actions/power_control.h"
 #include "app/main_form.h"
 #include "app/platform_services.h"
+#include "settings/frm_loade.h"
+#include "settings/frm_update.h"
+#include "settings/prg_settings.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "ui/forms/forms.h"
@@ -15,7 +18,7 @@
 namespace velkor {
 
 class Program {
-public:
+  public:
     explicit Program(PlatformServices& services);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -24,10 +27,21 @@ public:
     void Start() { forms.Show(main); }
 
     // What start-up does once the settings file has been read: go on, convert a file of the
-    // previous version, or prepare a first start.
+    // previous version (upgrade window), or prepare a first start (first-start window).
     void FollowStartupDecision(StartupDecision decision);
-    // Opens the settings dialog without blocking; one instance.
+    // Opens the settings dialog without blocking; an open one only comes to the front.
     void ShowSettingsDialog();
+
+    // Waits while the windows and their timers keep going.
+    void Pause(double seconds);
+    // The first start's writing of the default file; a failure is reported.
+    void WriteDefaultSettings();
+    // The settings file could not be written during a first start or an upgrade: tells the
+    // user, and the next start-up runs on the defaults instead of trying again.
+    void ReportSettingsWriteFailure(const IoStatus& status);
+    // The previous version's file is too short to convert: the next start-up treats it as a
+    // first start.
+    void NotePreviousFileUnconvertible() { previousFileUnconvertible_ = true; }
 
     PlatformServices& platform;
     Forms forms;
@@ -45,6 +59,13 @@ public:
     // The windows.
     Main main;
     frmSplash splash;
+    Loade loade;
+    Update update;
+    PrgSettings prgSettings;
+
+  private:
+    bool settingsWriteFailed_ = false;
+    bool previousFileUnconvertible_ = false;
 };
 
 }  // namespace velkor

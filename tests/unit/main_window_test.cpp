@@ -87,6 +87,7 @@ TEST_F(MainWindowFixture, SettingsDecideGradientTimerAndMinimisedStart) {
 
 TEST_F(MainWindowFixture, FirstStartWritesTheDefaultsAndRunsWithThem) {
     Start();
+    program->loade.Timer1_Timer();  // the first-start window's sequence
     EXPECT_EQ(platform.files.files[fakes::FakePlatform::kSettingsFile].size(), 144u);
     EXPECT_EQ(program->settings, DefaultSettingsRecord());
     EXPECT_TRUE(main().Loaded());
