@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Velkor.exe and its settings file, as a user meets them: the first start writes the default
-# file; a later start keeps the user's settings untouched.
+# Velkor.exe and its settings file, as a user meets them: the first start shows its progress
+# window with the main window disabled, then writes the default file and runs; a later start
+# keeps the user's settings untouched.
 #   settings_start_test.sh WINE_EXEC PREFIX Velkor.exe velkor_probe.exe
 set -u
 wine_exec=$1 prefix=$2 velkor=$3 probe=$4
 settings="$prefix/drive_c/windows/system32/VK8Settings.ini"
+first_start="Bitte Warten........"
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# Runs the probe; its output without the CRs of Windows line ends, its exit code kept.
+probe() {
+    local out rc
+    out=$("$wine_exec" "$prefix" "$probe" "$@")
+    rc=$?
+    [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
+    return $rc
+}
 stop_velkor() { "$wine_exec" "$prefix" taskkill /IM Velkor.exe /F >/dev/null 2>&1; sleep 0.5; }
 start_velkor() {
     "$wine_exec" "$prefix" "$velkor" &
-    "$wine_exec" "$prefix" "$probe" wait-window Velkor 30 || fail "no window captioned Velkor"
+    probe wait-window Velkor 30 || fail "no window captioned Velkor"
 }
+# The main window's clock label (the second status value).
+clock_text() { probe texts Velkor | grep -E '^[0-9]{1,2}:[0-9]{2}:[0-9]{2}' | head -1; }
 trap stop_velkor EXIT
 
 default_file() {
@@ -24,16 +36,32 @@ default_file() {
 stop_velkor
 rm -f "$settings"
 start_velkor
+probe wait-window "$first_start" 30 || fail "no first-start window"
+sleep 1
+[ "$(probe enabled Velkor)" = 0 ] || fail "the main window takes input during the first start"
+probe close "$first_start"
+sleep 1.5
+probe wait-window "$first_start" 0 || fail "the first-start window's close box closed it"
+# The main window's display timer keeps running while the sequence pauses.
+before=$(clock_text)
+sleep 1.5
+[ -n "$before" ] && [ "$before" != "$(clock_text)" ] ||
+    fail "the main window's clock stood still during the first start ($before)"
+[ -e "$settings" ] && fail "the default file was written before the sequence ended"
+probe wait-gone "$first_start" 30 || fail "the first-start window stayed"
+probe wait-window Velkor 10 || fail "the main window did not come back"
 if ! cmp -s "$settings" <(default_file); then
     fail "first start did not write the 144-byte default file"
     od -c "$settings" 2>&1 | head -20
 fi
+[ "$(probe enabled Velkor)" = 1 ] || fail "the main window is still disabled after the first start"
 stop_velkor
 
 # Later start: the user's settings (an umlaut in the program path) stay as they are.
 default_file | sed 's/^00:00:00/22:30:00/; s/^C:\\/C:\\Tools\\Gr\xfc\xdf/' >"$settings"
 cp "$settings" "$settings.expected"
 start_velkor
+probe wait-window "$first_start" 0 && fail "a current file led to a first start"
 cmp -s "$settings" "$settings.expected" || fail "a start changed a current settings file"
 rm -f "$settings.expected"
 

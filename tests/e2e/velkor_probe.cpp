@@ -9,6 +9,11 @@
 //   velkor_probe message-text SECONDS           waits for a message box; prints caption, text
 //   velkor_probe message-ok                     presses OK in the open message box
 //   velkor_probe enabled TITLE                  prints 1 when the window takes input, else 0
+//   velkor_probe rect TITLE                     screen x y width height of the window
+//   velkor_probe close TITLE                    asks the window to close, as its close box does
+//   velkor_probe focus TITLE                    the text of the control that has the focus
+//   velkor_probe set-item-text TITLE ID TEXT    sets the text of the window's control ID
+//   velkor_probe command TITLE ID               presses the window's button ID (1 OK, 2 Cancel)
 // TITLE and TEXT are matched exactly; exit code 1 when something is not found.
 #include <windows.h>
 
@@ -130,6 +135,45 @@ int wmain(int argc, wchar_t** argv) {
         HWND window = FindWindowW(nullptr, argv[2]);
         if (!window) return 1;
         std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+        return 0;
+    }
+    if (command == L"rect" && argc >= 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        RECT rect;
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top);
+        return 0;
+    }
+    if (command == L"close" && argc >= 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    }
+    if (command == L"focus" && argc >= 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus)
+            return 1;
+        std::printf("%s\n", Utf8(TextOf(info.hwndFocus)).c_str());
+        return 0;
+    }
+    if (command == L"set-item-text" && argc >= 5) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        HWND item = window ? GetDlgItem(window, _wtoi(argv[3])) : nullptr;
+        if (!item) return 1;
+        SendMessageTimeoutW(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]),
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
+        return 0;
+    }
+    if (command == L"command" && argc >= 4) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), BN_CLICKED), 0);
         return 0;
     }
     std::fprintf(stderr, "usage: see the top of velkor_probe.cpp\n");
