@@ -11,7 +11,6 @@
 //   velkor_probe enabled TITLE                  prints 1 when the window takes input, else 0
 //   velkor_probe rect TITLE                     screen x y width height of the window
 //   velkor_probe close TITLE                    asks the window to close, as its close box does
-//   velkor_probe focus TITLE                    the text of the control that has the focus
 //   velkor_probe set-item-text TITLE ID TEXT    sets the text of the window's control ID
 //   velkor_probe command TITLE ID               presses the window's button ID (1 OK, 2 Cancel)
 // TITLE and TEXT are matched exactly; exit code 1 when something is not found.
@@ -150,16 +149,6 @@ int wmain(int argc, wchar_t** argv) {
         HWND window = FindWindowW(nullptr, argv[2]);
         if (!window) return 1;
         PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return 0;
-    }
-    if (command == L"focus" && argc >= 3) {
-        HWND window = FindWindowW(nullptr, argv[2]);
-        if (!window) return 1;
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus)
-            return 1;
-        std::printf("%s\n", Utf8(TextOf(info.hwndFocus)).c_str());
         return 0;
     }
     if (command == L"set-item-text" && argc >= 5) {
