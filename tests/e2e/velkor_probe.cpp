@@ -1,6 +1,6 @@
 // A small Windows-side helper for end-to-end tests: it looks at Velkor's windows from outside
 // the process, as a person (or a screen reader) would, and can press their buttons.
-//   velkor_probe wait-window TITLE SECONDS      exit 0 once a top-level window TITLE exists
+//   velkor_probe wait-window TITLE SECONDS      exit 0 once a top-level window TITLE is visible
 //   velkor_probe wait-gone TITLE SECONDS        exit 0 once no window TITLE exists
 //   velkor_probe texts TITLE                    the window's text, then each child's text
 //   velkor_probe where TITLE TEXT               screen x y of the centre of the child TEXT
@@ -9,6 +9,9 @@
 //   velkor_probe message-text SECONDS           waits for a message box; prints caption, text
 //   velkor_probe message-ok                     presses OK in the open message box
 //   velkor_probe enabled TITLE                  prints 1 when the window takes input, else 0
+//   velkor_probe wait-text TEXT SECONDS         exit 0 once some window has a child TEXT
+//   velkor_probe wait-text-gone TEXT SECONDS    exit 0 once no window has a child TEXT
+//   velkor_probe click-text TEXT                a left click on the first child TEXT anywhere
 // TITLE and TEXT are matched exactly; exit code 1 when something is not found.
 #include <windows.h>
 
@@ -71,12 +74,47 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
 
 HWND FindMessageBox() { return FindWindowW(L"#32770", nullptr); }
 
+struct AnySearch {
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK SearchTopLevel(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<AnySearch*>(data);
+    if (!IsWindowVisible(window)) return TRUE;
+    ChildSearch child{search->text, nullptr};
+    EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&child));
+    if (child.found) {
+        search->found = child.found;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first child with this text in any visible top-level window.
+HWND FindChildAnywhere(const wchar_t* text) {
+    AnySearch search{text, nullptr};
+    EnumWindows(SearchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void Click(HWND child) {
+    RECT rect;
+    GetClientRect(child, &rect);
+    const LPARAM centre = MAKELPARAM(rect.right / 2, rect.bottom / 2);
+    PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageW(child, WM_LBUTTONUP, 0, centre);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"wait-window" && argc >= 4)
-        return Wait(_wtof(argv[3]), [&] { return FindWindowW(nullptr, argv[2]) != nullptr; }) ? 0 : 1;
+        return Wait(_wtof(argv[3]), [&] {
+                   HWND window = FindWindowW(nullptr, argv[2]);
+                   return window && IsWindowVisible(window);
+               }) ? 0 : 1;
     if (command == L"wait-gone" && argc >= 4)
         return Wait(_wtof(argv[3]), [&] { return FindWindowW(nullptr, argv[2]) == nullptr; }) ? 0 : 1;
     if (command == L"texts" && argc >= 3) {
@@ -106,11 +144,17 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"click" && argc >= 4) {
         HWND child = FindChild(argv[2], argv[3]);
         if (!child) return 1;
-        RECT rect;
-        GetClientRect(child, &rect);
-        const LPARAM centre = MAKELPARAM(rect.right / 2, rect.bottom / 2);
-        PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-        PostMessageW(child, WM_LBUTTONUP, 0, centre);
+        Click(child);
+        return 0;
+    }
+    if (command == L"wait-text" && argc >= 4)
+        return Wait(_wtof(argv[3]), [&] { return FindChildAnywhere(argv[2]) != nullptr; }) ? 0 : 1;
+    if (command == L"wait-text-gone" && argc >= 4)
+        return Wait(_wtof(argv[3]), [&] { return FindChildAnywhere(argv[2]) == nullptr; }) ? 0 : 1;
+    if (command == L"click-text" && argc >= 3) {
+        HWND child = FindChildAnywhere(argv[2]);
+        if (!child) return 1;
+        Click(child);
         return 0;
     }
     if (command == L"message-text" && argc >= 3) {
