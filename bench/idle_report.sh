@@ -25,8 +25,17 @@ printf '%s\r\n' 09182819000081100092938191 1 0 0 0 0 0 0021 0 0 1 0 0 0031 1 0 1
     00:00:00 01.01.2004 Montag 20 100 4000 'C:\' 0 0 \
     >"$WINEPREFIX/drive_c/windows/system32/VK8Settings.ini"
 
-# The Linux process that runs a Windows exe: its command line is the exe's Windows path.
-pid_of() { pgrep -f -- "$1\$" | head -1; }
+# The Linux process that runs a Windows exe in this prefix: its command line is the exe's
+# Windows path (other prefixes on the machine may run the same exe).
+pid_of() {
+    local pid
+    for pid in $(pgrep -f -- "$1\$"); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+            return
+        fi
+    done
+}
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 
