@@ -329,7 +329,7 @@ TEST(ProcessorTrigger, TheTickStartsAndStopsTheCountdownAgainstTheThreshold) {
     EXPECT_EQ(run.Firings(), 0);
 }
 
-TEST(ProcessorTrigger, ThresholdIsReadInTheUsersLocale) {
+TEST(ProcessorTrigger, CountsOnlyBelowAThresholdReadInTheUsersLocale) {
     struct Case {
         bool english;
         const char* cpuPercent;
@@ -338,7 +338,7 @@ TEST(ProcessorTrigger, ThresholdIsReadInTheUsersLocale) {
     };
     for (const Case c : {Case{false, "20,5", "1", true}, Case{true, "20,5", "1", false},
                          Case{true, "20.5", "1", true}, Case{false, "20.5", "1", false},
-                         Case{false, "90", "0", false}}) {
+                         Case{false, "20", "1", false}, Case{false, "90", "0", false}}) {
         SCOPED_TRACE(std::string(c.cpuPercent) + (c.english ? " English" : " German"));
         RunningProgram run(
             [&](SettingsRecord& s) {
