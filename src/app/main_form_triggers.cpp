@@ -45,20 +45,18 @@ void Main::SDTimer_Timer() {
 
     const bool dateOn = settings.TrigDate == "1";
     const bool weekdayOn = settings.TrigWeekday == "1";
-    const auto dateMatches = [&] {
-        return platform.locale.ShortDateText(now.local) == settings.DateValue;
-    };
-    const auto weekdayMatches = [&] {
-        return platform.locale.WeekdayName(now.local.weekday) == settings.WeekdayValue;
-    };
-
+    // The locale's own texts: a stored date or weekday that differs in any character never
+    // matches.
+    const bool dayMatches =
+        (dateOn && platform.locale.ShortDateText(now.local) == settings.DateValue) ||
+        (weekdayOn && platform.locale.WeekdayName(now.local.weekday) == settings.WeekdayValue);
     if (settings.TrigTime == "1") {
-        if (!TimeMatches(now, previous)) return;
-        if ((dateOn && dateMatches()) || (weekdayOn && weekdayMatches()) || (!dateOn && !weekdayOn))
-            return FireTrigger(separator);
+        // With the time trigger on, a date or weekday only picks the day it fires on.
+        if ((dayMatches || (!dateOn && !weekdayOn)) && TimeMatches(now, previous))
+            FireTrigger(separator);
         return;
     }
-    if ((dateOn && dateMatches()) || (weekdayOn && weekdayMatches())) return FireTrigger(separator);
+    if (dayMatches) FireTrigger(separator);
 }
 
 void Main::t2_Timer() {
@@ -76,9 +74,8 @@ void Main::t2_Timer() {
     countdown = NumberToText(*left - 1, separator);
     if (NumberFromText(countdown, separator) != 0.0) return;
 
-    RunActionsFromTick();
-    if (NumberFromText(program_.settings.OptKeepTimerOn, separator).value_or(0) == 0)
-        shTOff_Click();
+    FireTrigger(separator);
+    // Kept on, t2 goes on running and a new count starts at once.
     countdown = program_.settings.CpuSeconds;
 }
 
