@@ -1,6 +1,6 @@
 // A small Windows-side helper for end-to-end tests: it looks at Velkor's windows from outside
 // the process, as a person (or a screen reader) would, and can press their buttons.
-//   velkor_probe wait-window TITLE SECONDS      exit 0 once a top-level window TITLE is visible
+//   velkor_probe wait-window TITLE SECONDS      exit 0 once a top-level window TITLE is shown
 //   velkor_probe wait-gone TITLE SECONDS        exit 0 once no window TITLE exists
 //   velkor_probe texts TITLE                    the window's text, then each child's text
 //   velkor_probe where TITLE TEXT               screen x y of the centre of the child TEXT
@@ -12,7 +12,17 @@
 //   velkor_probe wait-text TEXT SECONDS         exit 0 once some window has a child TEXT
 //   velkor_probe wait-text-gone TEXT SECONDS    exit 0 once no window has a child TEXT
 //   velkor_probe click-text TEXT                a left click on the first child TEXT anywhere
-// TITLE and TEXT are matched exactly; exit code 1 when something is not found.
+//   velkor_probe state TITLE                    "minimized" or "normal", then "taskbar" when
+//                                               the window asks for a taskbar button
+//   velkor_probe foreground                     the title of the foreground window
+//   velkor_probe wait-menu SECONDS              exit 0 once a pop-up menu is shown
+//   velkor_probe wait-no-menu SECONDS           exit 0 once no pop-up menu is shown
+//   velkor_probe menu-keys KEY...               presses keys (down, up, return, escape) in the
+//                                               open pop-up menu
+//   velkor_probe count-colour TITLE TEXT COLOUR the number of pixels of colour 0xBBGGRR in
+//                                               the child TEXT, as it shows on the screen
+// TITLE and TEXT are matched exactly; TITLE means a shown window (wait-gone counts hidden ones
+// too); exit code 1 when something is not found.
 #include <windows.h>
 
 #include <cstdio>
@@ -59,8 +69,17 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
     return TRUE;
 }
 
+// The shown top-level window TITLE; Velkor also has a hidden owner window of the same title,
+// which may come first in the z-order (after a minimise, for instance).
+HWND FindShownWindow(const wchar_t* title) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title); window;
+         window = FindWindowExW(nullptr, window, nullptr, title))
+        if (IsWindowVisible(window)) return window;
+    return nullptr;
+}
+
 HWND FindChild(const wchar_t* title, const wchar_t* text) {
-    HWND window = FindWindowW(nullptr, title);
+    HWND window = FindShownWindow(title);
     if (!window) return nullptr;
     ChildSearch search{text, nullptr};
     EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
@@ -106,19 +125,21 @@ void Click(HWND child) {
     PostMessageW(child, WM_LBUTTONUP, 0, centre);
 }
 
+bool MenuShown() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"wait-window" && argc >= 4)
-        return Wait(_wtof(argv[3]), [&] {
-                   HWND window = FindWindowW(nullptr, argv[2]);
-                   return window && IsWindowVisible(window);
-               }) ? 0 : 1;
+        return Wait(_wtof(argv[3]), [&] { return FindShownWindow(argv[2]) != nullptr; }) ? 0 : 1;
     if (command == L"wait-gone" && argc >= 4)
         return Wait(_wtof(argv[3]), [&] { return FindWindowW(nullptr, argv[2]) == nullptr; }) ? 0 : 1;
     if (command == L"texts" && argc >= 3) {
-        HWND window = FindWindowW(nullptr, argv[2]);
+        HWND window = FindShownWindow(argv[2]);
         if (!window) return 1;
         std::printf("%s\n", Utf8(TextOf(window)).c_str());
         EnumChildWindows(window, PrintChild, 0);
@@ -133,7 +154,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"pixel" && argc >= 5) {
-        HWND window = FindWindowW(nullptr, argv[2]);
+        HWND window = FindShownWindow(argv[2]);
         if (!window) return 1;
         HDC dc = GetDC(window);
         const COLORREF colour = GetPixel(dc, _wtoi(argv[3]), _wtoi(argv[4]));
@@ -171,9 +192,58 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"enabled" && argc >= 3) {
-        HWND window = FindWindowW(nullptr, argv[2]);
+        HWND window = FindShownWindow(argv[2]);
         if (!window) return 1;
         std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+        return 0;
+    }
+    if (command == L"state" && argc >= 3) {
+        HWND window = FindShownWindow(argv[2]);
+        if (!window) return 1;
+        const bool taskbar = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW;
+        std::printf("%s%s\n", IsIconic(window) ? "minimized" : "normal", taskbar ? " taskbar" : "");
+        return 0;
+    }
+    if (command == L"foreground") {
+        std::printf("%s\n", Utf8(TextOf(GetForegroundWindow())).c_str());
+        return 0;
+    }
+    if (command == L"wait-menu" && argc >= 3) return Wait(_wtof(argv[2]), MenuShown) ? 0 : 1;
+    if (command == L"wait-no-menu" && argc >= 3)
+        return Wait(_wtof(argv[2]), [] { return !MenuShown(); }) ? 0 : 1;
+    if (command == L"menu-keys" && argc >= 3) {
+        // Straight to the menu's thread: the keyboard focus of the X server may lie elsewhere.
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return 1;
+        for (int i = 2; i < argc; ++i) {
+            const std::wstring key = argv[i];
+            const WPARAM vk = key == L"down"     ? VK_DOWN
+                              : key == L"up"     ? VK_UP
+                              : key == L"return" ? VK_RETURN
+                              : key == L"escape" ? VK_ESCAPE
+                                                 : 0;
+            if (!vk) return 2;
+            PostMessageW(menu, WM_KEYDOWN, vk, 1);
+            PostMessageW(menu, WM_KEYUP, vk, 0xC0000001);
+            Sleep(50);
+        }
+        return 0;
+    }
+    if (command == L"count-colour" && argc >= 5) {
+        HWND child = FindChild(argv[2], argv[3]);
+        if (!child) return 1;
+        const COLORREF wanted = static_cast<COLORREF>(wcstoul(argv[4], nullptr, 16));
+        // Read through the top-level window: what it shows where the child sits.
+        HWND window = GetAncestor(child, GA_ROOT);
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        HDC dc = GetDC(window);
+        long count = 0;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x) count += GetPixel(dc, x, y) == wanted;
+        ReleaseDC(window, dc);
+        std::printf("%ld\n", count);
         return 0;
     }
     std::fprintf(stderr, "usage: see the top of velkor_probe.cpp\n");
