@@ -3,9 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "actions/action_dispatcher.h"
+#include "app/missed_second.h"
 #include "monitors/cls_cpu_load.h"
 #include "platform/notification_area.h"
 #include "ui/forms/form.h"
@@ -56,10 +59,12 @@ public:
     // Hover: the label under the mouse turns red, the other command labels white.
     void CommandLabel_MouseMove(Control& label);
     void Picture2_MouseMove();
-    // A mouse move over the window itself, and every event of the tray icon (its code where
-    // a real move has the x position, in pixels).
-    void Form_MouseMove(int x);
+    // A mouse move over the window's own surface.
+    void Form_MouseMove();
     void unmove();
+    // A mouse event of the tray icon: `code` is the mouse message (515 double-click, 517
+    // right button released).
+    void TrayIcon_MouseEvent(std::uint32_t code);
 
     // Window-system events, routed to the handlers above.
     void OnClick(Control& control) override;
@@ -68,6 +73,7 @@ public:
     void OnMenu(std::string_view item) override;
     void OnDeferredEvent() override;
     void OnTaskbarCreated() override;
+    void OnTrayEvent(std::uint32_t code) override;
 
     // The meter of this load of the window (replaced on every load).
     clsCPULoad* CpuMeter() { return CpuMeter_.get(); }
@@ -101,12 +107,22 @@ public:
 private:
     // Runs the actions and notes a message they want shown once the current tick is over.
     void RunActionsFromTick();
+    // Runs the actions of a trigger that holds, then switches the timer off unless the
+    // settings keep it on.
+    void FireTrigger(std::string_view decimalSeparator);
+    void FollowProcessorLoad(std::int32_t load, std::string_view decimalSeparator);
+    bool FreeMemoryBelowLimit(std::string_view decimalSeparator) const;
+    bool TimeMatches(const TickMoment& now, const std::optional<TickMoment>& previous) const;
+    void RemoveTrayIcon();
     std::array<Control*, 9> CommandLabels();
 
     Program& program_;
     std::unique_ptr<clsCPULoad> CpuMeter_;
     TrayIconRecord TrayIconRecord_;
     std::vector<PendingMessage> pendingMessages_;
+    // The previous trigger tick since the timer was switched on, for a second that fell
+    // between two ticks.
+    std::optional<TickMoment> previousTriggerTick_;
 };
 
 }  // namespace velkor

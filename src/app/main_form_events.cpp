@@ -16,12 +16,14 @@ void Main::OnClick(Control& control) {
     if (&control == &Label16) return Label16_Click();
 }
 
-void Main::OnMouseMove(Control* control, int x, int) {
-    if (!control) return Form_MouseMove(x);
+void Main::OnMouseMove(Control* control, int, int) {
+    if (!control) return Form_MouseMove();
     if (control == &Picture2) return Picture2_MouseMove();
     for (Control* label : CommandLabels())
         if (label == control) return CommandLabel_MouseMove(*control);
 }
+
+void Main::OnTrayEvent(std::uint32_t code) { TrayIcon_MouseEvent(code); }
 
 void Main::OnTimer(FormTimer& timer) {
     if (&timer == &PrgTimer) return PrgTimer_Timer();

@@ -8,7 +8,6 @@ namespace velkor {
 namespace {
 
 constexpr std::uint32_t kTrayIconId = 1;
-constexpr std::uint32_t kMouseMoveMessage = 0x200;  // the tray reports its events as mouse moves
 constexpr std::size_t kTipLength = 64;
 
 }  // namespace
@@ -27,7 +26,7 @@ void Main::Form_Load() {
     TrayIconRecord_.hWnd = platform.windows.WindowHandleOf(*this);
     TrayIconRecord_.uID = kTrayIconId;
     TrayIconRecord_.uFlags = kNifMessage | kNifIcon | kNifTip;
-    TrayIconRecord_.uCallbackMessage = kMouseMoveMessage;
+    TrayIconRecord_.uCallbackMessage = kTrayCallbackMessage;
     TrayIconRecord_.hIcon = platform.windowApi.ProgramIcon();
     TrayIconRecord_.szTip = Caption();
     TrayIconRecord_.szTip += '\0';
@@ -46,6 +45,7 @@ void Main::Form_Load() {
     DisableCloseButton(platform.windows.WindowHandleOf(*this));
     if (settings.OptTwoColour == "1") PaintTwoColourBackground();
     program_.CpuIdleCountdown = settings.CpuSeconds;
+    previousTriggerTick_.reset();
     if (settings.OptTimerAtStart == "1") shTOn_Click();
     if (settings.OptStartMinimized == "1") mnuMinme_Click();
 }
@@ -71,21 +71,5 @@ void Main::OnTaskbarCreated() {
     // Explorer restarted: its notification area starts empty.
     program_.platform.tray.NotifyIcon(kNimAdd, TrayIconRecord_);
 }
-
-void Main::shTOn_Click() {
-    SDTimer.SetEnabled(true);
-    Label10.SetCaption("On");
-    Label10.SetForeColour(kGreen);
-    program_.CpuIdleCountdown = program_.settings.CpuSeconds;
-}
-
-void Main::mnuMinme_Click() {
-    if (State() != WindowState::Normal) return;
-    program_.forms.SetWindowState(*this, WindowState::Minimized);
-    ShowTaskbarButton(program_.platform.windowApi, program_.platform.windows.WindowHandleOf(*this),
-                      0);
-}
-
-void Main::Label11_Click() { program_.splash.OpenInfo(); }
 
 }  // namespace velkor

@@ -10,6 +10,11 @@
 
 namespace velkor {
 
+// The message a notification-area icon reports its mouse events with (WM_APP + 2): one of the
+// program's own, so that no real mouse move over the window can pass for a tray event. The
+// window system hands it to Form::OnTrayEvent.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8000 + 2;
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -33,6 +38,8 @@ public:
     // Asks for form.OnDeferredEvent() to be called once the current event has finished (the
     // request joins the window's message queue).
     virtual void PostDeferredEvent(Form& form) = 0;
+    // Ends the process at once, without returning; the caller has unloaded its windows.
+    virtual void EndProcessNow() = 0;
     // The drawing surface of the form's client area (picture null) or of one of its picture
     // boxes; null while the form is not loaded.
     virtual DrawingSurface* SurfaceOf(Form& form, Control* picture) = 0;

@@ -51,9 +51,8 @@ void PrgSettings::Command1_Click() {
 
 void PrgSettings::CopyIntoRecord() {
     SettingsRecord& settings = program_.settings;
-    // A std::string, not the literal: GCC 12 warns wrongly about the literal's copy here.
     for (const CheckBoxField& box : kCheckBoxFields)
-        settings.*box.field = std::string(Checked(control(box.name)) ? "1" : "0");
+        settings.*box.field = Checked(control(box.name)) ? "1" : "0";
     settings.TimeValue = Text6.Text();
     settings.DateValue = Text5.Text();
     settings.WeekdayValue = List1.SelectedItem();

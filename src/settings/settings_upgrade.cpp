@@ -12,7 +12,7 @@ UpgradeResult ConvertPreviousSettingsFile(SettingsStore& store, FileSystem& file
     if (AssignSettingsLines(lines, kPreviousSettingsLineCount, record) < kPreviousSettingsLineCount)
         return {UpgradeOutcome::Unreadable, IoStatus::Success()};
 
-    record.OptStartMinimized = std::string("0");  // std::string: GCC 12 warns wrongly on "0"
+    record.OptStartMinimized = "0";
     IoStatus written = store.WriteSettingsFile(record);
     if (!written.ok()) return {UpgradeOutcome::WriteFailed, std::move(written)};
     return {UpgradeOutcome::Converted, IoStatus::Success()};

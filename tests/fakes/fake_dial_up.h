@@ -15,9 +15,13 @@ public:
     bool connectionReported = false;  // what InternetGetConnectedState says
     std::vector<ConnectionHandle> connections;
     std::set<ConnectionHandle> refusedHangUps;
-    int listings = 0;  // how often the connections were listed
+    int listings = 0;      // how often the connections were listed
+    int stateQueries = 0;  // how often the (costly) connected state was asked for
 
-    bool IsConnectionReported() override { return connectionReported; }
+    bool IsConnectionReported() override {
+        ++stateQueries;
+        return connectionReported;
+    }
 
     std::vector<ConnectionHandle> ListConnections() override {
         ++listings;

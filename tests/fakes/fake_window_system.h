@@ -57,6 +57,8 @@ public:
         calls.push_back("post " + std::string(form.name()));
         deferred.push_back(&form);
     }
+    // Records the request; the test goes on as if the process had ended here.
+    void EndProcessNow() override { calls.push_back("end process"); }
     // Delivers the deferred events, as the message loop would after the current event.
     void DeliverDeferredEvents() {
         for (auto forms = std::exchange(deferred, {}); Form* form : forms) form->OnDeferredEvent();

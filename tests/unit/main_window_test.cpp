@@ -31,7 +31,7 @@ TEST_F(MainWindowFixture, StartsWithTrayIconShownWindowAndNoCloseCommand) {
     EXPECT_EQ(icon.cbSize, 88u);
     EXPECT_EQ(icon.uID, 1u);
     EXPECT_EQ(icon.uFlags, 7u);
-    EXPECT_EQ(icon.uCallbackMessage, 512u);
+    EXPECT_EQ(icon.uCallbackMessage, 0x8002u) << "WM_APP + 2, never a mouse move";
     EXPECT_EQ(icon.hWnd, platform.windows.WindowHandleOf(main()));
     EXPECT_EQ(icon.szTip, std::string("Velkor") + '\0' + std::string(57, ' '));
     const std::string handle = std::to_string(icon.hWnd);

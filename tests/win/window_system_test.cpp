@@ -53,6 +53,7 @@ public:
                          std::to_string(x) + "," + std::to_string(y));
     }
     void OnTimer(FormTimer&) override { ++ticks; }
+    void OnTrayEvent(std::uint32_t code) override { events.push_back("tray " + std::to_string(code)); }
 };
 
 std::string TextOf(HWND window) {
@@ -202,10 +203,13 @@ TEST_F(WindowSystemOnWindows, StateChangesReachTheControls) {
 TEST_F(WindowSystemOnWindows, UserInputReachesTheHandlers) {
     SendMessageW(Child("Check1(0)"), BM_CLICK, 0, 0);
     SendMessageW(Child("shTOn"), WM_MOUSEMOVE, 0, MAKELPARAM(3, 4));
-    SendMessageW(window, WM_MOUSEMOVE, 1, 515);  // as the notification-area icon sends it
+    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(517, 9));  // a move, whatever its x
+    // The notification-area icon: its id in wParam, the mouse message in lParam.
+    SendMessageW(window, kTrayCallbackMessage, 1, WM_RBUTTONUP);
     SetWindowTextW(Child("Text1"), L"25");
-    EXPECT_EQ(form.events, (std::vector<std::string>{"click Check1(0) 1", "move shTOn 3,4",
-                                                     "move form 515,0", "change Text1 25"}));
+    EXPECT_EQ(form.events,
+              (std::vector<std::string>{"click Check1(0) 1", "move shTOn 3,4", "move form 517,9",
+                                        "tray 517", "change Text1 25"}));
     EXPECT_EQ(form.control("Check1(0)").Value(), 1);
     EXPECT_EQ(form.control("Text1").Text(), "25");
 }

@@ -28,21 +28,27 @@ static_assert(sizeof(RasConnectionRecord) == 424);
 }  // namespace
 
 Win32DialUp::Win32DialUp()
-    : wininet_(L"wininet.dll"),
-      rasapi_(L"rasapi32.dll"),
-      getConnectedState_(wininet_.Find<GetConnectedStateFunction>("InternetGetConnectedState")),
-      hangUp_(wininet_.Find<HangUpFunction>("InternetHangUp")),
+    : rasapi_(L"rasapi32.dll"),
       enumConnections_(rasapi_.Find<EnumConnectionsFunction>("RasEnumConnectionsA")) {
     static_assert(
         std::is_same_v<GetConnectedStateFunction, decltype(&::InternetGetConnectedState)>);
     static_assert(std::is_same_v<HangUpFunction, decltype(&::InternetHangUp)>);
 }
 
-bool Win32DialUp::HasSystemFunctions() const {
+void Win32DialUp::LoadInternetFunctions() {
+    if (wininet_) return;
+    wininet_.emplace(L"wininet.dll");
+    getConnectedState_ = wininet_->Find<GetConnectedStateFunction>("InternetGetConnectedState");
+    hangUp_ = wininet_->Find<HangUpFunction>("InternetHangUp");
+}
+
+bool Win32DialUp::HasSystemFunctions() {
+    LoadInternetFunctions();
     return getConnectedState_ && hangUp_ && enumConnections_;
 }
 
 bool Win32DialUp::IsConnectionReported() {
+    LoadInternetFunctions();
     if (!getConnectedState_) return false;
     DWORD flags = 0;  // which kind of connection; not needed
     return getConnectedState_(&flags, 0) != FALSE;
@@ -67,6 +73,7 @@ std::vector<ConnectionHandle> Win32DialUp::ListConnections() {
 }
 
 bool Win32DialUp::HangUp(ConnectionHandle connection) {
+    LoadInternetFunctions();
     if (!hangUp_) return false;
     // The whole handle: a pointer-sized value that round-trips through the 64-bit integer.
     return hangUp_(static_cast<DWORD_PTR>(connection), 0) == ERROR_SUCCESS;

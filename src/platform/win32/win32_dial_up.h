@@ -1,13 +1,16 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/dial_up.h"
 #include "platform/win32/system_library.h"
 
 namespace velkor::win32 {
 
-// The internet functions of wininet and the remote access functions of rasapi32, looked up
-// once when the object is made. Without them nothing is reported, listed or hung up.
+// The remote access functions of rasapi32, looked up when the object is made, and the internet
+// functions of wininet, looked up when first needed: wininet is large, and it is only needed
+// once a dial-up connection exists. Without them nothing is reported, listed or hung up.
 class Win32DialUp : public DialUp {
 public:
     Win32DialUp();
@@ -17,7 +20,7 @@ public:
     bool HangUp(ConnectionHandle connection) override;
 
     // Whether all three system functions were found.
-    bool HasSystemFunctions() const;
+    bool HasSystemFunctions();
 
 private:
     using GetConnectedStateFunction = BOOL(WINAPI*)(DWORD* flags, DWORD reserved);
@@ -25,11 +28,13 @@ private:
     // RasEnumConnectionsA, with the records of the version that this program passes.
     using EnumConnectionsFunction = DWORD(WINAPI*)(void* records, DWORD* bytes, DWORD* count);
 
-    SystemLibrary wininet_;
+    void LoadInternetFunctions();
+
     SystemLibrary rasapi_;
-    GetConnectedStateFunction getConnectedState_;
-    HangUpFunction hangUp_;
     EnumConnectionsFunction enumConnections_;
+    std::optional<SystemLibrary> wininet_;
+    GetConnectedStateFunction getConnectedState_ = nullptr;
+    HangUpFunction hangUp_ = nullptr;
 };
 
 }  // namespace velkor::win32

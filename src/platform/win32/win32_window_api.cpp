@@ -40,8 +40,10 @@ std::int32_t Win32WindowApi::SetWindowLongValue(WindowHandle window, int index, 
 }
 
 std::uintptr_t Win32WindowApi::ProgramIcon() {
-    return reinterpret_cast<std::uintptr_t>(
-        LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    // An exe without an icon of its own (a test) shows the standard one.
+    if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    return reinterpret_cast<std::uintptr_t>(icon);
 }
 
 }  // namespace velkor::win32

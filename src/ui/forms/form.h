@@ -2,6 +2,7 @@
 // A window of the program, declared as data (its table of controls, timers and menus) plus
 // handlers. The window system turns the table into a real window when the form is loaded and
 // calls the handlers for the events of its controls.
+#include <cstdint>
 #include <deque>
 #include <span>
 #include <string_view>
@@ -52,6 +53,9 @@ public:
     virtual void OnDeferredEvent() {}
     // The shell (taskbar) was restarted: notification-area icons must be added again.
     virtual void OnTaskbarCreated() {}
+    // A mouse event of the window's notification-area icon (an icon added with
+    // kTrayCallbackMessage); `code` is the mouse message, such as 517 for a right-button release.
+    virtual void OnTrayEvent(std::uint32_t /*code*/) {}
     // Windows is ending the session: unload without asking.
     virtual bool UnloadsAtSessionEnd() const { return true; }
 

@@ -13,6 +13,10 @@
 #include "platform/win32/wide_text.h"
 
 namespace velkor::win32 {
+
+static_assert(kTrayCallbackMessage == WM_APP + 2 && kTrayCallbackMessage != kDeferredEventMessage,
+              "the tray reports on a message of the program's own");
+
 COLORREF ToColorRef(Colour colour) {
     // Values with the high bit set name a system colour, as a window's default back colour does.
     if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
@@ -128,6 +132,8 @@ void Win32WindowSystem::PumpMessages(std::uint32_t maxWaitMs) {
 void Win32WindowSystem::PostDeferredEvent(Form& form) {
     if (NativeForm* native = Find(form)) PostMessageW(native->window, kDeferredEventMessage, 0, 0);
 }
+
+void Win32WindowSystem::EndProcessNow() { ExitProcess(0); }
 
 DrawingSurface* Win32WindowSystem::SurfaceOf(Form& form, Control* picture) {
     NativeSurface* surface = SurfaceFor(form, picture);
@@ -351,8 +357,6 @@ LRESULT Win32WindowSystem::HandleFormMessage(NativeForm& native, HWND window, UI
             }
             break;
         case WM_MOUSEMOVE: {
-            // The notification-area icon reports its mouse events as this message too, with
-            // the event code where a real move has its x position.
             EventScope scope(*this);
             NativeSurface* surface = native.SurfaceOf(window);
             form.OnMouseMove(surface ? surface->picture : nullptr, GET_X_LPARAM(lParam),
@@ -411,6 +415,13 @@ LRESULT Win32WindowSystem::HandleFormMessage(NativeForm& native, HWND window, UI
             if (window == native.window) {
                 EventScope scope(*this);
                 form.OnDeferredEvent();
+            }
+            return 0;
+        case kTrayCallbackMessage:
+            // The shell's first icon version: the mouse message in lParam, the icon id in wParam.
+            if (window == native.window) {
+                EventScope scope(*this);
+                form.OnTrayEvent(LOWORD(lParam));
             }
             return 0;
         default:

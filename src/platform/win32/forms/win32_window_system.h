@@ -45,6 +45,7 @@ public:
     void ProcessPendingMessages() override;
     void PumpMessages(std::uint32_t maxWaitMs) override;
     void PostDeferredEvent(Form& form) override;
+    void EndProcessNow() override;
     DrawingSurface* SurfaceOf(Form& form, Control* picture) override;
 
     void ControlChanged(Control& control, ControlProperty property) override;

@@ -15,5 +15,6 @@ inline constexpr UINT_PTR kFrameSubclassId = 2;
 inline constexpr int kProgressScale = 2;
 // Posted to a form window: run its deferred event.
 inline constexpr UINT kDeferredEventMessage = WM_APP + 1;
+// kTrayCallbackMessage (platform/window_system.h) is WM_APP + 2.
 
 }  // namespace velkor::win32
