@@ -3,25 +3,13 @@
 # window, a refused combination explained, a good one saved to the file, the program picker
 # cancelled and used, the close box leaving without saving.
 #   settings_dialog_test.sh WINE_EXEC PREFIX Velkor.exe velkor_probe.exe
-set -u
-wine_exec=$1 prefix=$2 velkor=$3 probe=$4
-settings="$prefix/drive_c/windows/system32/VK8Settings.ini"
+wine_exec=$1 prefix=$2 velkor=$3 probe_exe=$4
+source "$(dirname "$0")/main_window_lib.sh"
 dialog=Einstellungen
 picker="Programm auswählen"
 save="Einstellungen Speichern und verlassen"
-failures=0
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-# Runs the probe; its output without the CRs of Windows line ends, its exit code kept.
-probe() {
-    local out rc
-    out=$("$wine_exec" "$prefix" "$probe" "$@")
-    rc=$?
-    [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
-    return $rc
-}
-stop_velkor() { "$wine_exec" "$prefix" taskkill /IM Velkor.exe /F >/dev/null 2>&1; sleep 0.5; }
-trap stop_velkor EXIT
+keep_settings_file
 click() { probe click "$@" || fail "nothing to click: $*"; }
 open_dialog() {
     click Velkor "Programm Einstellungen"
@@ -39,16 +27,9 @@ expect_message() {
 # line N: line N of the settings file.
 line() { sed -n "$1p" "$settings" | tr -d '\r'; }
 
-default_file() {
-    printf '%s\r\n' 09182819000081100092938191 1 0 0 0 0 0 0021 0 0 1 0 0 0031 1 0 1 0042 \
-        00:00:00 01.01.2004 Montag 20 100 4000 'C:\' 0 0
-}
-
-stop_velkor
-default_file >"$settings"
-"$wine_exec" "$prefix" "$velkor" &
-probe wait-window Velkor 30 || fail "no window captioned Velkor"
-sleep 1
+write_settings TrigTime=1
+cp "$settings" "$settings.before"
+start_velkor || finish settings_dialog
 
 open_dialog
 texts=$(probe texts "$dialog")
@@ -69,7 +50,8 @@ RAM
 UHR & DATUM
 UHR & Wochentag"
 probe wait-window "$dialog" 0 || fail "the dialog closed after a refused save"
-cmp -s "$settings" <(default_file) || fail "a refused save changed the file"
+cmp -s "$settings" "$settings.before" || fail "a refused save changed the file"
+rm -f "$settings.before"
 
 # Time with date is fine; the picker cancelled empties the program path.
 click "$dialog" "Nach CPU Auslastung"
@@ -116,8 +98,4 @@ probe wait-window Velkor 10 || fail "the main window did not come back"
 sleep 1
 [ "$(probe pixel Velkor 200 5)" = 0xA75938 ] || fail "the main window is not plain after the reload"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failed"
-    exit 1
-fi
-echo "settings dialog: all checks passed"
+finish settings_dialog

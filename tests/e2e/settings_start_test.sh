@@ -3,37 +3,21 @@
 # window with the main window disabled, then writes the default file and runs; a later start
 # keeps the user's settings untouched.
 #   settings_start_test.sh WINE_EXEC PREFIX Velkor.exe velkor_probe.exe
-set -u
-wine_exec=$1 prefix=$2 velkor=$3 probe=$4
-settings="$prefix/drive_c/windows/system32/VK8Settings.ini"
+wine_exec=$1 prefix=$2 velkor=$3 probe_exe=$4
+source "$(dirname "$0")/main_window_lib.sh"
 first_start="Bitte Warten........"
-failures=0
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-# Runs the probe; its output without the CRs of Windows line ends, its exit code kept.
-probe() {
-    local out rc
-    out=$("$wine_exec" "$prefix" "$probe" "$@")
-    rc=$?
-    [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
-    return $rc
-}
-stop_velkor() { "$wine_exec" "$prefix" taskkill /IM Velkor.exe /F >/dev/null 2>&1; sleep 0.5; }
-start_velkor() {
-    "$wine_exec" "$prefix" "$velkor" &
-    probe wait-window Velkor 30 || fail "no window captioned Velkor"
-}
 # The main window's clock label (the second status value).
 clock_text() { probe texts Velkor | grep -E '^[0-9]{1,2}:[0-9]{2}:[0-9]{2}' | head -1; }
-trap stop_velkor EXIT
 
 default_file() {
     printf '%s\r\n' 09182819000081100092938191 1 0 0 0 0 0 0021 0 0 1 0 0 0031 1 0 1 0042 \
         00:00:00 01.01.2004 Montag 20 100 4000 'C:\' 0 0
 }
 
+keep_settings_file
+
 # First start: no settings file.
-stop_velkor
 rm -f "$settings"
 start_velkor
 probe wait-window "$first_start" 30 || fail "no first-start window"
@@ -65,8 +49,4 @@ probe wait-window "$first_start" 0 && fail "a current file led to a first start"
 cmp -s "$settings" "$settings.expected" || fail "a start changed a current settings file"
 rm -f "$settings.expected"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failed"
-    exit 1
-fi
-echo "settings start: all checks passed"
+finish settings_start

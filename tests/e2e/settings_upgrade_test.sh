@@ -3,22 +3,10 @@
 # shows for about three seconds, the file comes out in the current format with the user's
 # values, and the main window runs.
 #   settings_upgrade_test.sh WINE_EXEC PREFIX Velkor.exe velkor_probe.exe
-set -u
-wine_exec=$1 prefix=$2 velkor=$3 probe=$4
-settings="$prefix/drive_c/windows/system32/VK8Settings.ini"
-failures=0
+wine_exec=$1 prefix=$2 velkor=$3 probe_exe=$4
+source "$(dirname "$0")/main_window_lib.sh"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-# Runs the probe; its output without the CRs of Windows line ends, its exit code kept.
-probe() {
-    local out rc
-    out=$("$wine_exec" "$prefix" "$probe" "$@")
-    rc=$?
-    [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
-    return $rc
-}
-stop_velkor() { "$wine_exec" "$prefix" taskkill /IM Velkor.exe /F >/dev/null 2>&1; sleep 0.5; }
-trap stop_velkor EXIT
+keep_settings_file
 
 # Lines 1 to 26 of the previous version; line 8 holds an odd section marker.
 old_lines() {
@@ -26,9 +14,9 @@ old_lines() {
         22:30:00 24.12.2026 Freitag 15 60 2048 'C:\Tools\app.exe' 1
 }
 
-stop_velkor
 old_lines | sed 's/$/\r/' >"$settings"
 "$wine_exec" "$prefix" "$velkor" &
+velkor_pid=$!
 probe wait-window "Update Velkor 8.11" 30 || fail "no upgrade window"
 probe texts "Update Velkor 8.11" | grep -qx "Bitte warten sie bis das Programm die neuerungen registriert hat...." ||
     fail "the upgrade window's text"
@@ -41,8 +29,4 @@ if [ "$(tr -d '\r' <"$settings")" != "$expected" ] || [ "$(grep -c $'\r$' "$sett
 fi
 probe wait-window "Bitte Warten........" 0 && fail "the upgrade led to a first start"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failed"
-    exit 1
-fi
-echo "settings upgrade: all checks passed"
+finish settings_upgrade
