@@ -27,7 +27,8 @@ velkor_install_build_deps() {
     velkor_install_packages cmake make g++ googletest libgtest-dev libbenchmark-dev \
         g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
         binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 \
-        wine wine64 xvfb xauth x11-utils procps xdotool imagemagick
+        wine wine64 xvfb xauth x11-utils procps xdotool imagemagick \
+        clang libclang-rt-dev
 }
 
 # velkor_build NAME [TOOLCHAIN] [TARGET...]

@@ -15,9 +15,45 @@ namespace {
 // and a damaged giant must not exhaust memory.
 constexpr DWORD kMaxReadBytes = 1 << 20;
 
-// A name beside `path` that no other running instance uses.
+// A name beside `path` that no other running instance uses: "<path>.<process id>.tmp".
 std::wstring TemporaryNameBeside(const std::wstring& path) {
     return path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+}
+
+// Whether `name` (without folder) is a temporary name of `fileName` from any process.
+bool IsTemporaryNameOf(const std::wstring& name, const std::wstring& fileName) {
+    const std::wstring suffix = L".tmp";
+    if (name.size() <= fileName.size() + 1 + suffix.size()) return false;
+    if (CompareStringOrdinal(name.c_str(), static_cast<int>(fileName.size()), fileName.c_str(),
+                             static_cast<int>(fileName.size()), TRUE) != CSTR_EQUAL ||
+        name[fileName.size()] != L'.' ||
+        CompareStringOrdinal(name.c_str() + name.size() - suffix.size(),
+                             static_cast<int>(suffix.size()), suffix.c_str(),
+                             static_cast<int>(suffix.size()), TRUE) != CSTR_EQUAL)
+        return false;
+    const auto first = name.begin() + static_cast<std::ptrdiff_t>(fileName.size() + 1);
+    const auto last = name.end() - static_cast<std::ptrdiff_t>(suffix.size());
+    return std::all_of(first, last, [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+// Deletes the temporary files that saves of `path` cut short by a crash, a kill or a power
+// cut left behind, so they do not pile up. One that a running save still has open cannot be
+// deleted and stays; one that another instance has just written and is about to move makes
+// that instance's save fail and say so. The settings file itself is never touched.
+void RemoveLeftoverTemporaries(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+    const std::wstring fileName = path.substr(folder.size());
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path + L".*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        // The pattern also matches short (8.3) names: check the whole long name.
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            IsTemporaryNameOf(found.cFileName, fileName))
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 IoStatus LastError(const std::string& path) {
@@ -74,6 +110,7 @@ IoStatus Win32FileSystem::ReplaceAtomically(const std::string& path, std::string
         DeleteFileW(temporary.c_str());
         return status;
     }
+    RemoveLeftoverTemporaries(target);
     return IoStatus::Success();
 }
 
@@ -84,9 +121,10 @@ bool Win32FileSystem::Exists(const std::string& path) {
 
 bool Win32FileSystem::CanReplace(const std::string& path) {
     const std::wstring target = Widen(path);
-    // The folder must take the temporary file that a save writes first...
+    // The folder must take the temporary file that a save writes first (one left behind by an
+    // earlier process with the same id is no obstacle: a save overwrites it)...
     UniqueHandle probe(CreateFileW(TemporaryNameBeside(target).c_str(), GENERIC_WRITE, 0, nullptr,
-                                   CREATE_NEW, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                   OPEN_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
                                    nullptr));
     if (!probe) return false;
     probe.reset();
