@@ -31,6 +31,7 @@ public:
     explicit TestFolders(std::string folder) : folder_(std::move(folder)) {}
     std::string SystemDirectory() override { return folder_; }
     std::string UserAppDataDirectory() override { return folder_ + "appdata"; }
+    std::string ExecutablePath() override { return folder_ + "velkor.exe"; }
 
 private:
     std::string folder_;

@@ -85,11 +85,14 @@ struct WindowSystemOnWindows : ::testing::Test {
     HWND window = nullptr;
 
     void SetUp() override {
+        // The pointer, wherever an earlier test left it, must not sit over the new window.
+        SetCursorPos(1020, 5);
         windows.Attach(forms);
         forms.Show(form);
         window = reinterpret_cast<HWND>(windows.WindowHandleOf(form));
         ASSERT_TRUE(IsWindow(window));
         PumpFor(windows, 50);
+        form.events.clear();
     }
     HWND Child(const char* name) { return windows.ControlWindow(form.control(name)); }
 };
