@@ -9,23 +9,23 @@ namespace {
 constexpr Colour kBack = 0xA75938;  // red 56, green 89, blue 167
 constexpr Colour kLineColour = 0xFF8080;
 
-constexpr ControlSpec Caption(std::string_view name, std::string_view caption, int top) {
+constexpr ControlDesign Caption(std::string_view name, std::string_view caption, int top) {
     return {.name = name, .caption = caption, .rect = {120, top, 2400, 255}, .foreColour = kWhite};
 }
-constexpr ControlSpec Value(std::string_view name, std::string_view caption, int top,
+constexpr ControlDesign Value(std::string_view name, std::string_view caption, int top,
                             Colour colour = kGreen, int width = 1695) {
     return {.name = name, .caption = caption, .rect = {2520, top, width, 255}, .foreColour = colour};
 }
-constexpr ControlSpec Command(std::string_view name, std::string_view caption, int top) {
+constexpr ControlDesign Command(std::string_view name, std::string_view caption, int top) {
     return {.name = name, .caption = caption, .rect = {0, top, 2535, 255}, .container = "Picture2",
             .foreColour = kWhite};
 }
-constexpr ControlSpec Separator(std::string_view name, int y) {
+constexpr ControlDesign Separator(std::string_view name, int y) {
     return {.name = name, .kind = ControlKind::Line, .rect = {0, y, 2640, y},
             .container = "Picture2", .foreColour = kLineColour};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     Caption("Label1", "Aktuelles Datum:", 240),
     Value("AkDate", "00-00-00", 240),
     Caption("Label2", "Aktuelle Zeit:", 600),
@@ -58,13 +58,13 @@ constexpr ControlSpec kControls[] = {
     Separator("Line3", 2325),
 };
 
-constexpr TimerSpec kTimers[] = {
+constexpr TimerDesign kTimers[] = {
     {.name = "SDTimer", .intervalMs = 500, .enabled = false},
     {.name = "t2", .intervalMs = 1000, .enabled = false},
     {.name = "PrgTimer", .intervalMs = 500, .enabled = true},
 };
 
-constexpr MenuItemSpec kFileMenu[] = {
+constexpr MenuItemDesign kFileMenu[] = {
     {"mnuInfo", "Info"},
     {"mnuSettings", "Programm Einstellungen"},
     {"mnuH1", "-"},
@@ -81,11 +81,11 @@ constexpr MenuItemSpec kFileMenu[] = {
     {"mnuPrgend", "Programm Beenden"},
 };
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuDesign kMenus[] = {
     {.name = "mnuFile", .caption = "&Datei", .items = kFileMenu, .itemCount = std::size(kFileMenu)},
 };
 
-constexpr FormSpec kMainSpec = {
+constexpr FormDesign kMainDesign = {
     .name = "Main",
     .caption = "Velkor",
     .border = BorderStyle::FixedSingle,
@@ -100,7 +100,7 @@ constexpr FormSpec kMainSpec = {
 }  // namespace
 
 Main::Main(Program& program)
-    : Form(kMainSpec, kControls, kTimers, kMenus),
+    : Form(kMainDesign, kControls, kTimers, kMenus),
       AkDate(control("AkDate")),
       AkTime(control("AkTime")),
       akw(control("akw")),

@@ -30,7 +30,7 @@ public:
     // The native window handle (HWND), 0 when the form has no window.
     virtual std::uintptr_t WindowHandleOf(const Form& form) = 0;
     // Opens the menu at the mouse position; the chosen item goes to form.OnMenu.
-    virtual void ShowPopupMenu(Form& form, const MenuSpec& menu) = 0;
+    virtual void ShowPopupMenu(Form& form, const MenuDesign& menu) = 0;
     // Handles every window message that is waiting, then returns.
     virtual void ProcessPendingMessages() = 0;
     // Handles the waiting messages, then waits up to `maxWaitMs` for the next one.

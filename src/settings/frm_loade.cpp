@@ -11,19 +11,19 @@ namespace {
 
 constexpr Colour kBack = Rgb(120, 182, 218);
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {.name = "Label1", .caption = "Bitte warte Velkor wird f\xC3\xBCr den ersten Start vorbereitet",
      .rect = {240, 0, 2295, 1335}, .foreColour = Rgb(192, 0, 0), .backColour = kBack,
-     .font = FontSpec{"MS Sans Serif", 12, true}},
+     .font = FontDesign{"MS Sans Serif", 12, true}},
     {.name = "Label2", .caption = "Erstellen der Variablen...", .rect = {120, 1680, 2415, 495},
-     .backColour = kBack, .font = FontSpec{"MS Sans Serif", 8.25, true}},
+     .backColour = kBack, .font = FontDesign{"MS Sans Serif", 8.25, true}},
     {.name = "pges1", .kind = ControlKind::ProgressBar, .rect = {120, 1320, 2415, 255},
      .minimum = 0, .maximum = 100},
 };
 
-constexpr TimerSpec kTimers[] = {{.name = "Timer1", .intervalMs = 100, .enabled = true}};
+constexpr TimerDesign kTimers[] = {{.name = "Timer1", .intervalMs = 100, .enabled = true}};
 
-constexpr FormSpec kLoadeSpec = {
+constexpr FormDesign kLoadeDesign = {
     .name = "loade",
     .caption = "Bitte Warten........",
     .border = BorderStyle::FixedSingle,
@@ -60,7 +60,7 @@ constexpr double kStepPauseSeconds = 0.05;
 }  // namespace
 
 Loade::Loade(Program& program)
-    : Form(kLoadeSpec, kControls, kTimers),
+    : Form(kLoadeDesign, kControls, kTimers),
       Label1(control("Label1")),
       Label2(control("Label2")),
       pges1(control("pges1")),

@@ -8,13 +8,13 @@ namespace {
 
 constexpr Colour kBack = Rgb(133, 182, 214);
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {.name = "Label1",
      .caption = "Bitte warten sie bis das Programm die neuerungen registriert hat....",
      .rect = {120, 120, 4335, 375}, .backColour = kBack},
 };
 
-constexpr FormSpec kUpdateSpec = {
+constexpr FormDesign kUpdateDesign = {
     .name = "update",
     .caption = "Update Velkor 8.11",
     .border = BorderStyle::FixedToolWindow,
@@ -33,7 +33,7 @@ constexpr double kShownSeconds = 3;
 }  // namespace
 
 Update::Update(Program& program)
-    : Form(kUpdateSpec, kControls), Label1(control("Label1")), program_(program) {}
+    : Form(kUpdateDesign, kControls), Label1(control("Label1")), program_(program) {}
 
 void Update::Form_Load() {
     program_.forms.Show(*this);  // visible while the file is converted

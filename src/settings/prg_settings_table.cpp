@@ -11,39 +11,39 @@ namespace {
 
 constexpr Colour kBack = 0xA75938;        // red 56, green 89, blue 167
 constexpr Colour kFrameCaption = 0xFFFF00;  // cyan
-constexpr FontSpec kBold{"MS Sans Serif", 8.25, true};
+constexpr FontDesign kBold{"MS Sans Serif", 8.25, true};
 
-constexpr ControlSpec Check(std::string_view name, std::string_view caption, int top,
+constexpr ControlDesign Check(std::string_view name, std::string_view caption, int top,
                             std::string_view frame) {
     return {.name = name, .kind = ControlKind::CheckBox, .caption = caption,
             .rect = {120, top, 3735, 255}, .container = frame, .foreColour = kWhite,
             .backColour = kBack, .font = kBold};
 }
-constexpr ControlSpec Box(std::string_view name, std::string_view text, TwipsRect rect,
+constexpr ControlDesign Box(std::string_view name, std::string_view text, TwipsRect rect,
                           std::string_view frame) {
     return {.name = name, .kind = ControlKind::TextBox, .caption = text, .rect = rect,
             .container = frame};
 }
-constexpr ControlSpec Button(std::string_view name, std::string_view caption, TwipsRect rect,
+constexpr ControlDesign Button(std::string_view name, std::string_view caption, TwipsRect rect,
                              std::string_view frame = {}) {
     return {.name = name, .kind = ControlKind::Button, .caption = caption, .rect = rect,
             .container = frame};
 }
-constexpr ControlSpec Frame(std::string_view name, std::string_view caption, TwipsRect rect) {
+constexpr ControlDesign Frame(std::string_view name, std::string_view caption, TwipsRect rect) {
     return {.name = name, .kind = ControlKind::Frame, .caption = caption, .rect = rect,
             .foreColour = kFrameCaption, .backColour = kBack, .font = kBold};
 }
-constexpr ControlSpec Label(std::string_view name, std::string_view caption, TwipsRect rect,
+constexpr ControlDesign Label(std::string_view name, std::string_view caption, TwipsRect rect,
                             std::string_view frame) {
     return {.name = name, .caption = caption, .rect = rect, .container = frame,
             .foreColour = kWhite, .backColour = kBack, .font = kBold};
 }
-constexpr ControlSpec Line(std::string_view name, int y) {
+constexpr ControlDesign Line(std::string_view name, int y) {
     return {.name = name, .kind = ControlKind::Line, .rect = {120, y, 3000, y},
             .container = "Frame4"};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     Check("Check1(0)", "Windows Herunterfahren", 360, "Frame1"),
     Check("Check1(1)", "Windows Neustarten", 600, "Frame1"),
     Check("Check1(2)", "Benutzer Abmelden", 840, "Frame1"),
@@ -93,7 +93,7 @@ constexpr ControlSpec kControls[] = {
     Line("Line2", 2040),
 };
 
-constexpr FormSpec kPrgSettingsSpec = {
+constexpr FormDesign kPrgSettingsDesign = {
     .name = "PrgSettings",
     .caption = "Einstellungen",
     .border = BorderStyle::FixedSingle,
@@ -109,7 +109,7 @@ constexpr FormSpec kPrgSettingsSpec = {
 }  // namespace
 
 PrgSettings::PrgSettings(Program& program)
-    : Form(kPrgSettingsSpec, kControls),
+    : Form(kPrgSettingsDesign, kControls),
       Check1{&control("Check1(0)"), &control("Check1(1)"), &control("Check1(2)"),
              &control("Check1(3)"), &control("Check1(4)"), &control("Check1(5)")},
       Check2{&control("Check2(0)"), &control("Check2(1)"), &control("Check2(2)"),

@@ -7,14 +7,14 @@ namespace {
 
 constexpr Colour kBack = 0xDAB678;       // the gradient's bottom colour
 constexpr Colour kFrameBack = 0xF0CBAA;  // red 170, green 203, blue 240
-constexpr FontSpec Arial(double points, bool bold = true) { return {"Arial", points, bold}; }
+constexpr FontDesign Arial(double points, bool bold = true) { return {"Arial", points, bold}; }
 
-constexpr ControlSpec Text(std::string_view name, std::string_view caption, TwipsRect rect,
-                           FontSpec font) {
+constexpr ControlDesign Text(std::string_view name, std::string_view caption, TwipsRect rect,
+                           FontDesign font) {
     return {.name = name, .caption = caption, .rect = rect, .backColour = kFrameBack, .font = font};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {.name = "Frame1", .kind = ControlKind::Frame, .rect = {0, -80, 7080, 4050},
      .backColour = kFrameBack},
     Text("lblCompanyProduct", "Velkor Werkzeuge", {600, 240, 3795, 435}, Arial(18)),
@@ -27,12 +27,12 @@ constexpr ControlSpec kControls[] = {
     Text("lblWarning", "www.velkor.invalid", {150, 3660, 4800, 195}, Arial(8.25, false)),
     {.name = "Image1", .kind = ControlKind::Image, .rect = {360, 2160, 480, 480}},
     {.name = "OK", .kind = ControlKind::Button, .caption = "OK", .rect = {5760, 600, 975, 495},
-     .font = FontSpec{"MS Sans Serif", 8.25, true}, .visible = false},
+     .font = FontDesign{"MS Sans Serif", 8.25, true}, .visible = false},
 };
 
-constexpr TimerSpec kTimers[] = {{.name = "Timer1", .intervalMs = 2000, .enabled = true}};
+constexpr TimerDesign kTimers[] = {{.name = "Timer1", .intervalMs = 2000, .enabled = true}};
 
-constexpr FormSpec kSplashSpec = {
+constexpr FormDesign kSplashDesign = {
     .name = "frmSplash",
     .caption = "",
     .border = BorderStyle::NoCaption,
@@ -48,7 +48,7 @@ constexpr FormSpec kSplashSpec = {
 }  // namespace
 
 frmSplash::frmSplash(Forms& forms, Form& mainWindow)
-    : Form(kSplashSpec, kControls, kTimers),
+    : Form(kSplashDesign, kControls, kTimers),
       OK(control("OK")),
       Timer1(timer("Timer1")),
       forms_(forms),

@@ -44,7 +44,7 @@ public:
     std::uintptr_t WindowHandleOf(const Form& form) override {
         return form.Loaded() ? 0x1000 + reinterpret_cast<std::uintptr_t>(&form) % 0x1000 : 0;
     }
-    void ShowPopupMenu(Form& form, const MenuSpec& menu) override {
+    void ShowPopupMenu(Form& form, const MenuDesign& menu) override {
         calls.push_back("popup " + std::string(menu.name));
         if (!nextMenuChoice.empty()) form.OnMenu(std::exchange(nextMenuChoice, {}));
     }

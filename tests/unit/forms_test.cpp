@@ -11,19 +11,19 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {.name = "Label1", .caption = "Aus"},
     {.name = "Check1(0)", .kind = ControlKind::CheckBox, .caption = "Windows Herunterfahren"},
 };
-constexpr TimerSpec kTimers[] = {{.name = "Timer1", .intervalMs = 500, .enabled = true}};
-constexpr FormSpec kFirst = {.name = "First", .caption = "Erstes"};
-constexpr FormSpec kSecond = {.name = "Second", .caption = "Zweites"};
+constexpr TimerDesign kTimers[] = {{.name = "Timer1", .intervalMs = 500, .enabled = true}};
+constexpr FormDesign kFirst = {.name = "First", .caption = "Erstes"};
+constexpr FormDesign kSecond = {.name = "Second", .caption = "Zweites"};
 
 // A form whose handlers a test can script.
 class ScriptedForm : public Form {
 public:
-    ScriptedForm(const FormSpec& spec, fakes::FakeWindowSystem& log)
-        : Form(spec, kControls, kTimers), log_(log) {}
+    ScriptedForm(const FormDesign& design, fakes::FakeWindowSystem& log)
+        : Form(design, kControls, kTimers), log_(log) {}
     std::function<void()> onLoad, onUnload;
     void Form_Load() override {
         log_.calls.push_back("Form_Load " + std::string(name()));

@@ -35,7 +35,7 @@ struct MainCommands : ::testing::Test {
     std::vector<std::string> RedLabels() {
         std::vector<std::string> red;
         for (Control& control : main().controls())
-            if (control.spec().container == "Picture2" && control.kind() == ControlKind::Label &&
+            if (control.design().container == "Picture2" && control.kind() == ControlKind::Label &&
                 control.ForeColour() == kRed)
                 red.emplace_back(control.name());
         return red;

@@ -12,13 +12,13 @@
 namespace velkor::win32 {
 namespace {
 
-constexpr FormSpec kSpec = {.name = "Main", .caption = "Velkor Plattformtest", .minButton = true,
+constexpr FormDesign kDesign = {.name = "Main", .caption = "Velkor Plattformtest", .minButton = true,
                             .clientWidthTwips = 7140, .clientHeightTwips = 3240};
 
 struct MainWindowPlatform : ::testing::Test {
     Win32WindowSystem windows{GetModuleHandleW(nullptr)};
     Forms forms{windows};
-    Form form{kSpec, {}};
+    Form form{kDesign, {}};
     Win32WindowApi api;
     HWND window = nullptr;
 

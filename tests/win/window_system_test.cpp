@@ -15,7 +15,7 @@ namespace {
 
 constexpr Colour kBack = 0xA75938;
 constexpr Colour kPanelBack = 0x00FF00;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {.name = "Label2", .caption = "Aktuelle Zeit:", .rect = {120, 600, 1695, 255},
      .foreColour = kWhite},
     {.name = "Picture2", .kind = ControlKind::PictureBox, .rect = {4320, 240, 2655, 2775},
@@ -30,15 +30,15 @@ constexpr ControlSpec kControls[] = {
      .rect = {120, 360, 3735, 255}, .container = "Frame1", .foreColour = kWhite},
     {.name = "Text1", .kind = ControlKind::TextBox, .caption = "20", .rect = {120, 2400, 375, 285}},
 };
-constexpr TimerSpec kTimers[] = {{.name = "Timer1", .intervalMs = 30}};
-constexpr FormSpec kSpec = {.name = "Probe", .caption = "Velkor Fenstertest",
+constexpr TimerDesign kTimers[] = {{.name = "Timer1", .intervalMs = 30}};
+constexpr FormDesign kDesign = {.name = "Probe", .caption = "Velkor Fenstertest",
                             .border = BorderStyle::FixedSingle, .minButton = true,
                             .clientWidthTwips = 7140, .clientHeightTwips = 3240,
                             .backColour = kBack};
 
 class ProbeForm : public Form {
 public:
-    ProbeForm() : Form(kSpec, kControls, kTimers) {}
+    ProbeForm() : Form(kDesign, kControls, kTimers) {}
     std::vector<std::string> events;
     int ticks = 0;
     void OnClick(Control& control) override {

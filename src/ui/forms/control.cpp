@@ -7,14 +7,14 @@
 namespace velkor {
 
 void Control::ResetToDesign() {
-    caption_ = spec_->caption;
-    foreColour_ = spec_->foreColour.value_or(kBlack);
-    backColour_ = spec_->backColour;
-    visible_ = spec_->visible;
+    caption_ = design_->caption;
+    foreColour_ = design_->foreColour.value_or(kBlack);
+    backColour_ = design_->backColour;
+    visible_ = design_->visible;
     enabled_ = true;
     // A scroll bar or progress bar starts at 0, or at the end of its range nearest to 0.
-    value_ = spec_->kind == ControlKind::VScrollBar || spec_->kind == ControlKind::ProgressBar
-                 ? std::clamp(0, spec_->minimum, spec_->maximum)
+    value_ = design_->kind == ControlKind::VScrollBar || design_->kind == ControlKind::ProgressBar
+                 ? std::clamp(0, design_->minimum, design_->maximum)
                  : 0;
     items_.clear();
     listIndex_ = -1;

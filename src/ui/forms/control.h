@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/forms/control_spec.h"
+#include "ui/forms/control_design.h"
 
 namespace velkor {
 
@@ -22,13 +22,13 @@ public:
 
 class Control {
 public:
-    explicit Control(const ControlSpec& spec) : spec_(&spec) { ResetToDesign(); }
+    explicit Control(const ControlDesign& design) : design_(&design) { ResetToDesign(); }
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    const ControlSpec& spec() const { return *spec_; }
-    std::string_view name() const { return spec_->name; }
-    ControlKind kind() const { return spec_->kind; }
+    const ControlDesign& design() const { return *design_; }
+    std::string_view name() const { return design_->name; }
+    ControlKind kind() const { return design_->kind; }
 
     // Caption of a label, button, check box or frame; the text of a text box.
     const std::string& Caption() const { return caption_; }
@@ -84,7 +84,7 @@ private:
     }
     void RaiseChange();
 
-    const ControlSpec* spec_;
+    const ControlDesign* design_;
     Form* owner_ = nullptr;
     ControlObserver* observer_ = nullptr;
     std::string caption_;

@@ -15,35 +15,35 @@ namespace {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls,
-           std::span<const TimerSpec> timers, std::span<const MenuSpec> menus)
-    : spec_(spec), menus_(menus), caption_(spec.caption) {
-    for (const ControlSpec& control : controls) controls_.emplace_back(control).owner_ = this;
-    for (const TimerSpec& timer : timers) timers_.emplace_back(timer);
+Form::Form(const FormDesign& design, std::span<const ControlDesign> controls,
+           std::span<const TimerDesign> timers, std::span<const MenuDesign> menus)
+    : design_(design), menus_(menus), caption_(design.caption) {
+    for (const ControlDesign& control : controls) controls_.emplace_back(control).owner_ = this;
+    for (const TimerDesign& timer : timers) timers_.emplace_back(timer);
 }
 
 Control& Form::control(std::string_view name) {
     for (Control& control : controls_)
         if (control.name() == name) return control;
-    UnknownName(spec_.name, name);
+    UnknownName(design_.name, name);
 }
 
 FormTimer& Form::timer(std::string_view name) {
     for (FormTimer& timer : timers_)
         if (timer.name() == name) return timer;
-    UnknownName(spec_.name, name);
+    UnknownName(design_.name, name);
 }
 
-const MenuSpec& Form::menu(std::string_view name) const {
-    for (const MenuSpec& menu : menus_)
+const MenuDesign& Form::menu(std::string_view name) const {
+    for (const MenuDesign& menu : menus_)
         if (menu.name == name) return menu;
-    UnknownName(spec_.name, name);
+    UnknownName(design_.name, name);
 }
 
 void Form::ResetToDesign() {
     for (Control& control : controls_) control.ResetToDesign();
     for (FormTimer& timer : timers_) timer.ResetToDesign();
-    caption_ = spec_.caption;
+    caption_ = design_.caption;
     visible_ = false;
     enabled_ = true;
     windowState_ = WindowState::Normal;

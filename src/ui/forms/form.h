@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "ui/forms/control.h"
-#include "ui/forms/form_spec.h"
+#include "ui/forms/form_design.h"
 #include "ui/forms/form_timer.h"
 
 namespace velkor {
@@ -17,22 +17,22 @@ enum class WindowState { Normal, Minimized };
 
 class Form {
 public:
-    Form(const FormSpec& spec, std::span<const ControlSpec> controls,
-         std::span<const TimerSpec> timers = {}, std::span<const MenuSpec> menus = {});
+    Form(const FormDesign& design, std::span<const ControlDesign> controls,
+         std::span<const TimerDesign> timers = {}, std::span<const MenuDesign> menus = {});
     virtual ~Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    const FormSpec& spec() const { return spec_; }
-    std::string_view name() const { return spec_.name; }
+    const FormDesign& design() const { return design_; }
+    std::string_view name() const { return design_.name; }
     std::deque<Control>& controls() { return controls_; }
     std::deque<FormTimer>& timers() { return timers_; }
-    std::span<const MenuSpec> menus() const { return menus_; }
+    std::span<const MenuDesign> menus() const { return menus_; }
 
     // The named control or timer; a name that is not in the table is a programming error.
     Control& control(std::string_view name);
     FormTimer& timer(std::string_view name);
-    const MenuSpec& menu(std::string_view name) const;
+    const MenuDesign& menu(std::string_view name) const;
 
     const std::string& Caption() const { return caption_; }
     bool Loaded() const { return loaded_; }
@@ -63,10 +63,10 @@ private:
     friend class Forms;
     void ResetToDesign();
 
-    const FormSpec& spec_;
+    const FormDesign& design_;
     std::deque<Control> controls_;  // stable addresses: handlers keep references
     std::deque<FormTimer> timers_;
-    std::span<const MenuSpec> menus_;
+    std::span<const MenuDesign> menus_;
     std::string caption_;
     bool loaded_ = false;
     bool visible_ = false;

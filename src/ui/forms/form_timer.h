@@ -2,7 +2,7 @@
 // A window timer: ticks every `interval` milliseconds while enabled and its window is loaded.
 #include <string_view>
 
-#include "ui/forms/control_spec.h"
+#include "ui/forms/control_design.h"
 
 namespace velkor {
 
@@ -16,11 +16,11 @@ public:
 
 class FormTimer {
 public:
-    explicit FormTimer(const TimerSpec& spec) : spec_(&spec) { ResetToDesign(); }
+    explicit FormTimer(const TimerDesign& design) : design_(&design) { ResetToDesign(); }
     FormTimer(const FormTimer&) = delete;
     FormTimer& operator=(const FormTimer&) = delete;
 
-    std::string_view name() const { return spec_->name; }
+    std::string_view name() const { return design_->name; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) {
         if (enabled_ == enabled) return;
@@ -30,15 +30,15 @@ public:
     int Interval() const { return interval_; }
 
     void ResetToDesign() {
-        enabled_ = spec_->enabled;
-        interval_ = spec_->intervalMs;
+        enabled_ = design_->enabled;
+        interval_ = design_->intervalMs;
     }
     void SetObserver(TimerObserver* observer) { observer_ = observer; }
 
     void* native = nullptr;  // the window system's timer id
 
 private:
-    const TimerSpec* spec_;
+    const TimerDesign* design_;
     TimerObserver* observer_ = nullptr;
     bool enabled_ = false;
     int interval_ = 0;

@@ -20,11 +20,11 @@ int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM fo
 
 }  // namespace
 
-POINT Win32WindowSystem::TwipsOrigin(Form& form, const ControlSpec& spec) const {
-    POINT origin = {spec.rect.left, spec.rect.top};
-    std::string_view container = spec.container;
+POINT Win32WindowSystem::TwipsOrigin(Form& form, const ControlDesign& design) const {
+    POINT origin = {design.rect.left, design.rect.top};
+    std::string_view container = design.container;
     while (!container.empty()) {
-        const ControlSpec& parent = form.control(container).spec();
+        const ControlDesign& parent = form.control(container).design();
         if (parent.kind != ControlKind::Frame) break;  // a picture box is a window of its own
         origin.x += parent.rect.left;
         origin.y += parent.rect.top;
@@ -33,15 +33,15 @@ POINT Win32WindowSystem::TwipsOrigin(Form& form, const ControlSpec& spec) const 
     return origin;
 }
 
-NativeSurface& Win32WindowSystem::SurfaceHolding(NativeForm& native, const ControlSpec& spec) {
-    std::string_view container = spec.container;
+NativeSurface& Win32WindowSystem::SurfaceHolding(NativeForm& native, const ControlDesign& design) {
+    std::string_view container = design.container;
     while (!container.empty()) {
         Control& parent = native.form->control(container);
         if (parent.kind() == ControlKind::PictureBox) {
             for (NativeSurface& surface : native.surfaces)
                 if (surface.picture == &parent) return surface;
         }
-        container = parent.spec().container;
+        container = parent.design().container;
     }
     return native.surfaces.front();
 }
@@ -49,21 +49,21 @@ NativeSurface& Win32WindowSystem::SurfaceHolding(NativeForm& native, const Contr
 void Win32WindowSystem::CreateControls(NativeForm& native) {
     int index = 0;
     for (Control& control : native.form->controls()) {
-        const ControlSpec& spec = control.spec();
-        if (spec.kind == ControlKind::Line) {
+        const ControlDesign& design = control.design();
+        if (design.kind == ControlKind::Line) {
             // x1, y1, x2, y2 in twips; drawn by the surface that holds the line.
-            const POINT origin = TwipsOrigin(*native.form, spec);
-            const POINT shift = {origin.x - spec.rect.left, origin.y - spec.rect.top};
-            SurfaceHolding(native, spec)
-                .lines.push_back({{Pixels(spec.rect.left + shift.x), Pixels(spec.rect.top + shift.y)},
-                                  {Pixels(spec.rect.width + shift.x), Pixels(spec.rect.height + shift.y)},
-                                  spec.foreColour.value_or(kBlack)});
+            const POINT origin = TwipsOrigin(*native.form, design);
+            const POINT shift = {origin.x - design.rect.left, origin.y - design.rect.top};
+            SurfaceHolding(native, design)
+                .lines.push_back({{Pixels(design.rect.left + shift.x), Pixels(design.rect.top + shift.y)},
+                                  {Pixels(design.rect.width + shift.x), Pixels(design.rect.height + shift.y)},
+                                  design.foreColour.value_or(kBlack)});
         } else {
-            if (spec.kind == ControlKind::Frame && spec.backColour) {
-                const POINT origin = TwipsOrigin(*native.form, spec);
-                RECT area = {Pixels(origin.x), Pixels(origin.y), Pixels(origin.x + spec.rect.width),
-                             Pixels(origin.y + spec.rect.height)};
-                SurfaceHolding(native, spec).fills.push_back({area, *spec.backColour});
+            if (design.kind == ControlKind::Frame && design.backColour) {
+                const POINT origin = TwipsOrigin(*native.form, design);
+                RECT area = {Pixels(origin.x), Pixels(origin.y), Pixels(origin.x + design.rect.width),
+                             Pixels(origin.y + design.rect.height)};
+                SurfaceHolding(native, design).fills.push_back({area, *design.backColour});
             }
             control.native = CreateControlWindow(native, control, index);
             control.SetObserver(this);
@@ -78,15 +78,15 @@ void Win32WindowSystem::CreateControls(NativeForm& native) {
 }
 
 HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control, int index) {
-    const ControlSpec& spec = control.spec();
+    const ControlDesign& design = control.design();
     DWORD style = WS_CHILD | (control.Visible() ? WS_VISIBLE : 0);
     DWORD exStyle = 0;
     const wchar_t* windowClass = L"STATIC";
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::Label:
             // A label one line high stays on one line rather than showing half a second one.
             // Like text drawn on the window, it stays under the controls that overlap it.
-            style |= (spec.rect.height <= 255 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOTIFY |
+            style |= (design.rect.height <= 255 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOTIFY |
                      WS_CLIPSIBLINGS;
             break;
         case ControlKind::PictureBox:
@@ -115,22 +115,22 @@ HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control
         case ControlKind::Image: style |= SS_ICON; break;
         case ControlKind::Line: return nullptr;
     }
-    if (!spec.tabStop) style &= ~static_cast<DWORD>(WS_TABSTOP);
+    if (!design.tabStop) style &= ~static_cast<DWORD>(WS_TABSTOP);
 
-    NativeSurface& holder = SurfaceHolding(native, spec);
-    const POINT origin = TwipsOrigin(*native.form, spec);
+    NativeSurface& holder = SurfaceHolding(native, design);
+    const POINT origin = TwipsOrigin(*native.form, design);
     const std::wstring caption =
-        spec.kind == ControlKind::Image ? std::wstring() : Widen(control.Caption());
+        design.kind == ControlKind::Image ? std::wstring() : Widen(control.Caption());
     HWND window = CreateWindowExW(
         exStyle, windowClass, caption.c_str(), style, Pixels(origin.x), Pixels(origin.y),
-        Pixels(spec.rect.width), Pixels(spec.rect.height), holder.window,
+        Pixels(design.rect.width), Pixels(design.rect.height), holder.window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance_,
-        spec.kind == ControlKind::PictureBox ? &native : nullptr);
+        design.kind == ControlKind::PictureBox ? &native : nullptr);
     if (!window) return nullptr;
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font(spec.font.value_or(native.form->spec().font))),
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font(design.font.value_or(native.form->design().font))),
                  FALSE);
 
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::Label:
             SetWindowSubclass(window, LabelProc, kLabelSubclassId, reinterpret_cast<DWORD_PTR>(this));
             break;
@@ -138,7 +138,7 @@ HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control
             NativeSurface& surface = native.surfaces.emplace_back();
             surface.window = window;
             surface.picture = &control;
-            surface.backColour = control.BackColour().value_or(native.form->spec().backColour);
+            surface.backColour = control.BackColour().value_or(native.form->design().backColour);
             break;
         }
         case ControlKind::Frame:
@@ -150,12 +150,12 @@ HWND Win32WindowSystem::CreateControlWindow(NativeForm& native, Control& control
             SendMessageW(window, BM_SETCHECK, static_cast<WPARAM>(control.Value()), 0);
             break;
         case ControlKind::VScrollBar:
-            SetScrollRange(window, SB_CTL, spec.minimum, spec.maximum, FALSE);
+            SetScrollRange(window, SB_CTL, design.minimum, design.maximum, FALSE);
             SetScrollPos(window, SB_CTL, static_cast<int>(control.Value()), FALSE);
             break;
         case ControlKind::ProgressBar:
-            SendMessageW(window, PBM_SETRANGE32, spec.minimum * kProgressScale,
-                         spec.maximum * kProgressScale);
+            SendMessageW(window, PBM_SETRANGE32, design.minimum * kProgressScale,
+                         design.maximum * kProgressScale);
             SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(std::lround(control.Value() * kProgressScale)), 0);
             break;
         case ControlKind::Image:
@@ -224,8 +224,8 @@ void Win32WindowSystem::ApplyChange(Control& control, ControlProperty property) 
     applyingChange_ = false;
 }
 
-HFONT Win32WindowSystem::Font(const FontSpec& spec) {
-    std::wstring face = Widen(spec.face);
+HFONT Win32WindowSystem::Font(const FontDesign& design) {
+    std::wstring face = Widen(design.face);
     if (face == L"MS Sans Serif") {
         auto [known, inserted] = fontInstalled_.try_emplace(face, false);
         if (inserted) {
@@ -238,12 +238,12 @@ HFONT Win32WindowSystem::Font(const FontSpec& spec) {
         }
         if (!known->second) face = L"Microsoft Sans Serif";
     }
-    const int height = -MulDiv(static_cast<int>(std::lround(spec.points * 100)), dpi_, 7200);
-    UniqueFont& font = fonts_[{face, height, spec.bold}];
+    const int height = -MulDiv(static_cast<int>(std::lround(design.points * 100)), dpi_, 7200);
+    UniqueFont& font = fonts_[{face, height, design.bold}];
     if (!font) {
         LOGFONTW logical = {};
         logical.lfHeight = height;
-        logical.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+        logical.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
         logical.lfCharSet = DEFAULT_CHARSET;
         lstrcpynW(logical.lfFaceName, face.c_str(), LF_FACESIZE);
         font.reset(CreateFontIndirectW(&logical));

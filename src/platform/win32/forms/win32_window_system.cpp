@@ -164,11 +164,11 @@ void Win32WindowSystem::CreateWindowFor(Form& form) {
     auto native = std::make_unique<NativeForm>();
     native->system = this;
     native->form = &form;
-    const FormSpec& spec = form.spec();
+    const FormDesign& design = form.design();
 
     DWORD style = WS_CLIPCHILDREN;
-    DWORD exStyle = spec.showInTaskbar ? WS_EX_APPWINDOW : 0;
-    switch (spec.border) {
+    DWORD exStyle = design.showInTaskbar ? WS_EX_APPWINDOW : 0;
+    switch (design.border) {
         case BorderStyle::FixedSingle:
             style |= WS_OVERLAPPED | WS_CAPTION;
             break;
@@ -184,15 +184,15 @@ void Win32WindowSystem::CreateWindowFor(Form& form) {
             style |= WS_POPUP | WS_DLGFRAME;
             break;
     }
-    if (spec.controlBox && spec.border != BorderStyle::NoCaption) style |= WS_SYSMENU;
-    if (spec.minButton) style |= WS_MINIMIZEBOX;
+    if (design.controlBox && design.border != BorderStyle::NoCaption) style |= WS_SYSMENU;
+    if (design.minButton) style |= WS_MINIMIZEBOX;
 
-    RECT frame = {0, 0, Pixels(spec.clientWidthTwips), Pixels(spec.clientHeightTwips)};
+    RECT frame = {0, 0, Pixels(design.clientWidthTwips), Pixels(design.clientHeightTwips)};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
-    if (spec.startPosition == StartPosition::CenterScreen || (style & WS_POPUP)) {
+    if (design.startPosition == StartPosition::CenterScreen || (style & WS_POPUP)) {
         RECT work;
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         x = work.left + (work.right - work.left - width) / 2;
@@ -203,7 +203,7 @@ void Win32WindowSystem::CreateWindowFor(Form& form) {
                         height, applicationWindow_, nullptr, instance_, native.get());
     NativeSurface& surface = native->surfaces.emplace_back();
     surface.window = native->window;
-    surface.backColour = spec.backColour;
+    surface.backColour = design.backColour;
 
     NativeForm& created = *native;
     nativeForms_.push_back(std::move(native));
@@ -260,12 +260,12 @@ std::uintptr_t Win32WindowSystem::WindowHandleOf(const Form& form) {
     return native ? reinterpret_cast<std::uintptr_t>(native->window) : 0;
 }
 
-void Win32WindowSystem::ShowPopupMenu(Form& form, const MenuSpec& menu) {
+void Win32WindowSystem::ShowPopupMenu(Form& form, const MenuDesign& menu) {
     NativeForm* native = Find(form);
     if (!native) return;
     UniqueMenu popup(CreatePopupMenu());
     for (std::size_t i = 0; i < menu.itemCount; ++i) {
-        const MenuItemSpec& item = menu.items[i];
+        const MenuItemDesign& item = menu.items[i];
         if (item.caption == "-")
             AppendMenuW(popup.get(), MF_SEPARATOR, 0, nullptr);
         else
@@ -548,13 +548,13 @@ void Win32WindowSystem::HandleCommand(NativeForm& native, HWND child, WORD code)
 void Win32WindowSystem::HandleScroll(NativeForm& native, HWND child, WORD code) {
     Control* control = ControlOf(native, child);
     if (!control || control->kind() != ControlKind::VScrollBar) return;
-    const ControlSpec& spec = control->spec();
+    const ControlDesign& design = control->design();
     int value = static_cast<int>(control->Value());
     switch (code) {
         case SB_LINEUP: case SB_PAGEUP: --value; break;
         case SB_LINEDOWN: case SB_PAGEDOWN: ++value; break;
-        case SB_TOP: value = spec.minimum; break;
-        case SB_BOTTOM: value = spec.maximum; break;
+        case SB_TOP: value = design.minimum; break;
+        case SB_BOTTOM: value = design.maximum; break;
         case SB_THUMBPOSITION: {
             SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
             GetScrollInfo(child, SB_CTL, &info);
@@ -563,7 +563,7 @@ void Win32WindowSystem::HandleScroll(NativeForm& native, HWND child, WORD code) 
         }
         default: return;
     }
-    value = std::clamp(value, spec.minimum, spec.maximum);
+    value = std::clamp(value, design.minimum, design.maximum);
     if (value == static_cast<int>(control->Value())) return;
     SetScrollPos(child, SB_CTL, value, TRUE);
     control->StoreUserValue(value);

@@ -41,7 +41,7 @@ public:
     void SetWindowStateOf(Form& form, WindowState state) override;
     void SetWindowEnabled(Form& form, bool enabled) override;
     std::uintptr_t WindowHandleOf(const Form& form) override;
-    void ShowPopupMenu(Form& form, const MenuSpec& menu) override;
+    void ShowPopupMenu(Form& form, const MenuDesign& menu) override;
     void ProcessPendingMessages() override;
     void PumpMessages(std::uint32_t maxWaitMs) override;
     void PostDeferredEvent(Form& form) override;
@@ -77,14 +77,14 @@ private:
     friend class Win32DrawingSurface;
     HBRUSH BackgroundBrush(NativeSurface& surface);
     HBRUSH SolidBrush(Colour colour);
-    HFONT Font(const FontSpec& font);
+    HFONT Font(const FontDesign& font);
 
     void CreateControls(NativeForm& native);
     HWND CreateControlWindow(NativeForm& native, Control& control, int index);
     // Where a control sits, in twips relative to the window that holds it (frames are
     // not windows of their own), and that window.
-    POINT TwipsOrigin(Form& form, const ControlSpec& spec) const;
-    NativeSurface& SurfaceHolding(NativeForm& native, const ControlSpec& spec);
+    POINT TwipsOrigin(Form& form, const ControlDesign& design) const;
+    NativeSurface& SurfaceHolding(NativeForm& native, const ControlDesign& design);
     void ApplyChange(Control& control, ControlProperty property);
     NativeForm* Find(const Form& form) const;
     Control* ControlOf(NativeForm& native, HWND child) const;

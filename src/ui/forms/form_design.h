@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "ui/forms/colour.h"
-#include "ui/forms/control_spec.h"
+#include "ui/forms/control_design.h"
 
 namespace velkor {
 
@@ -16,7 +16,7 @@ enum class BorderStyle {
 
 enum class StartPosition { Default, CenterScreen };
 
-struct FormSpec {
+struct FormDesign {
     std::string_view name{};
     std::string_view caption{};
     BorderStyle border = BorderStyle::FixedSingle;
@@ -25,7 +25,7 @@ struct FormSpec {
     int clientWidthTwips = 0;
     int clientHeightTwips = 0;
     Colour backColour = 0x8000000F;
-    FontSpec font{};
+    FontDesign font{};
     StartPosition startPosition = StartPosition::Default;
     bool showInTaskbar = true;
 };

@@ -30,13 +30,13 @@ struct TwipsRect {
     int height = 0;
 };
 
-struct FontSpec {
+struct FontDesign {
     std::string_view face = "MS Sans Serif";
     double points = 8.25;
     bool bold = true;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     std::string_view name{};  // the program's name for it: "AkDate", "Check1(0)"
     ControlKind kind = ControlKind::Label;
     std::string_view caption{};  // caption, or the initial text of a text box
@@ -44,28 +44,28 @@ struct ControlSpec {
     std::string_view container{};        // "" for the window itself, else a frame or picture box
     std::optional<Colour> foreColour{};  // default: black
     std::optional<Colour> backColour{};  // default: transparent over its container
-    std::optional<FontSpec> font{};      // default: the window's font
+    std::optional<FontDesign> font{};      // default: the window's font
     bool visible = true;
     bool tabStop = true;  // takes the keyboard focus with Tab (focusable kinds only)
     int minimum = 0;      // progress bar and scroll bar range
     int maximum = 100;
 };
 
-struct TimerSpec {
+struct TimerDesign {
     std::string_view name{};
     int intervalMs = 0;
     bool enabled = false;  // running as soon as the window is loaded
 };
 
-struct MenuItemSpec {
+struct MenuItemDesign {
     std::string_view name{};     // "mnuInfo"
     std::string_view caption{};  // "-" is a separator
 };
 
-struct MenuSpec {
+struct MenuDesign {
     std::string_view name{};  // "mnuFile"
     std::string_view caption{};
-    const MenuItemSpec* items = nullptr;
+    const MenuItemDesign* items = nullptr;
     std::size_t itemCount = 0;
 };
 
