@@ -5,40 +5,21 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_ansi_codec.h"
 #include "platform/win32/win32_file_system.h"
+#include "temp_folder.h"
 
 namespace velkor::win32 {
 namespace {
 
 class FileSystemOnWindows : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = Narrow(temp) + "velkor-fs-" + std::to_string(GetCurrentProcessId()) + "\\";
-        ASSERT_TRUE(files_.CreateDirectories(folder_ + "a\\b\\").ok());
-    }
-    void TearDown() override {
-        for (const char* name : {"a\\b\\", "a\\"}) RemoveDirectoryW(Widen(folder_ + name).c_str());
-        for (const char* name : {"s.ini", "copy.ini"}) DeleteFileW(Widen(folder_ + name).c_str());
-        RemoveDirectoryW(Widen(folder_).c_str());
-    }
+    void SetUp() override { ASSERT_TRUE(files_.CreateDirectories(folder_ + "a\\b\\").ok()); }
 
     // Names of everything in the test folder, to see that no temporary file is left over.
-    std::vector<std::string> Entries() {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(Widen(folder_ + "*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::string name = Narrow(found.cFileName);
-            if (name != "." && name != "..") names.push_back(name);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return names;
-    }
+    std::vector<std::string> Entries() const { return temp_.Entries(); }
 
+    TempFolder temp_{"velkor-fs"};
+    const std::string& folder_ = temp_.path();
     Win32FileSystem files_;
-    std::string folder_;
 };
 
 TEST_F(FileSystemOnWindows, ReplaceCreatesThenReplacesAndLeavesNoTemporaryFile) {

@@ -21,25 +21,15 @@
 #include "platform/win32/win32_file_system.h"
 #include "settings/settings_file_format.h"
 #include "settings/settings_store.h"
+#include "temp_folder.h"
+#include "test_system_folders.h"
 
 namespace velkor::win32 {
 namespace {
 
-// The settings folder of these tests: a folder of their own in place of the system directory.
-class TestFolders : public SystemFolders {
-public:
-    explicit TestFolders(std::string folder) : folder_(std::move(folder)) {}
-    std::string SystemDirectory() override { return folder_; }
-    std::string UserAppDataDirectory() override { return folder_ + "appdata"; }
-    std::string ExecutablePath() override { return folder_ + "velkor.exe"; }
-
-private:
-    std::string folder_;
-};
-
 struct WindowsStore {
     explicit WindowsStore(const std::string& folder) : folders(folder) {}
-    TestFolders folders;
+    TestSystemFolders folders;
     Win32FileSystem files;
     Win32AnsiCodec codec;
     fakes::FakeMessageBoxes messages;
@@ -80,50 +70,10 @@ std::string ThisProgram() {
 
 class SaveCutShort : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = Narrow(temp) + "velkor-save-" + std::to_string(GetCurrentProcessId()) + "\\";
-        RemoveTree(folder_);  // from an earlier run under the same process id
-        ASSERT_TRUE(files_.CreateDirectories(folder_).ok());
-        file_ = folder_ + std::string(kSettingsFileName);
-    }
-    void TearDown() override { RemoveTree(folder_); }
-
-    static void RemoveTree(const std::string& folder) {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(Widen(folder + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = Narrow(found.cFileName);
-                if (name == "." || name == "..") continue;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(folder + name + "\\");
-                else
-                    DeleteFileW(Widen(folder + name).c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(Widen(folder).c_str());
-    }
-
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(Widen(folder_ + "*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::string name = Narrow(found.cFileName);
-            if (name != "." && name != "..") names.push_back(name);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return names;
-    }
-
     // Everything in the folder but the settings file: what interrupted saves left behind.
     std::vector<std::string> Leftovers() const {
         std::vector<std::string> names;
-        for (const std::string& name : Entries())
+        for (const std::string& name : temp_.Entries())
             if (name != kSettingsFileName) names.push_back(name);
         return names;
     }
@@ -156,8 +106,9 @@ protected:
         return process;
     }
 
-    std::string folder_;
-    std::string file_;
+    TempFolder temp_{"velkor-save"};
+    const std::string& folder_ = temp_.path();
+    const std::string file_ = folder_ + std::string(kSettingsFileName);
     Win32FileSystem files_;
     Win32AnsiCodec codec_;
 };
