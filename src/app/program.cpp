@@ -24,7 +24,7 @@ Program::Program(PlatformServices& services)
 void Program::FollowStartupDecision(StartupDecision decision) {
     const bool writeFailed = std::exchange(settingsWriteFailed_, false);
     const bool unconvertible = std::exchange(previousFileUnconvertible_, false);
-    if (decision == StartupDecision::Continue) return;
+    if (decision == StartupDecision::Continue) return WarnIfSettingsReadOnly();
     // Without these two the main window would reopen into the same first start or upgrade
     // again and again.
     if (decision == StartupDecision::Upgrade && unconvertible)
@@ -42,6 +42,13 @@ void Program::FollowStartupDecision(StartupDecision decision) {
     forms.Show(update);  // converts the file before it returns
     forms.Unload(update);
     forms.Show(main);
+}
+
+void Program::WarnIfSettingsReadOnly() {
+    if (readOnlyReported_ || store.SettingsWritable()) return;
+    readOnlyReported_ = true;
+    platform.messages.Show(SettingsReadOnlyText(store.SettingsFileFullPath()), kAppTitle,
+                           MessageIcon::Warning);
 }
 
 void Program::ShowSettingsDialog() { forms.Show(prgSettings); }

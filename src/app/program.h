@@ -42,6 +42,8 @@ class Program {
     // The previous version's file is too short to convert: the next start-up treats it as a
     // first start.
     void NotePreviousFileUnconvertible() { previousFileUnconvertible_ = true; }
+    // The settings were read from a file that no save can replace: says so, once a run.
+    void WarnIfSettingsReadOnly();
 
     PlatformServices& platform;
     Forms forms;
@@ -66,6 +68,7 @@ class Program {
   private:
     bool settingsWriteFailed_ = false;
     bool previousFileUnconvertible_ = false;
+    bool readOnlyReported_ = false;
 };
 
 }  // namespace velkor

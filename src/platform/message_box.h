@@ -4,7 +4,7 @@
 
 namespace velkor {
 
-enum class MessageIcon { Information, Stop };
+enum class MessageIcon { Information, Warning, Stop };
 
 class MessageBoxes {
 public:

@@ -7,4 +7,12 @@ std::string SettingsWriteFailedText(const IoStatus& status) {
            status.reason();
 }
 
+std::string SettingsReadOnlyText(const std::string& path) {
+    return "Die Einstellungen k\xC3\xB6nnen nicht gespeichert werden: die Datei ist "
+           "schreibgesch\xC3\xBCtzt oder der Ordner gesperrt.\r\n" +
+           path +
+           "\r\nVelkor l\xC3\xA4uft mit den gelesenen Einstellungen weiter; \xC3\x84nderungen "
+           "werden nicht gespeichert.";
+}
+
 }  // namespace velkor

@@ -9,4 +9,8 @@ namespace velkor {
 // "Die Einstellungen konnten nicht gespeichert werden." with the file and the system's reason.
 std::string SettingsWriteFailedText(const IoStatus& status);
 
+// The settings file can be read but not replaced: the run goes on with what was read, and
+// changes will not be kept.
+std::string SettingsReadOnlyText(const std::string& path);
+
 }  // namespace velkor

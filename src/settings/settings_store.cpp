@@ -22,7 +22,8 @@ const std::string& SettingsStore::SettingsFilePath() {
 std::string SettingsStore::ChooseSettingsFolder() {
     const std::string systemFolder = WithTrailingBackslash(folders_.SystemDirectory());
     const std::string systemFile = systemFolder + std::string(kFileName);
-    if (files_.CanReplace(systemFile)) return systemFolder;
+    writable_ = files_.CanReplace(systemFile);
+    if (*writable_) return systemFolder;
 
     // Only administrators may write the system directory on current Windows; without this
     // fallback every save would fail and every start would be a first start.
@@ -37,7 +38,13 @@ std::string SettingsStore::ChooseSettingsFolder() {
         // fails the next start is a first start, which is all that can be done.
         (void)files_.CopyNew(systemFile, userFile);
     }
+    writable_ = files_.CanReplace(userFile);
     return userFolder;
+}
+
+bool SettingsStore::SettingsWritable() {
+    SettingsFilePath();
+    return writable_.value_or(false);
 }
 
 StartupDecision SettingsStore::LoadSettings(SettingsRecord& record) {

@@ -23,6 +23,9 @@ public:
     // a copy of the system directory's file when it has none yet. Decided once per run.
     const std::string& SettingsFilePath();
     std::string SettingsFileFullPath() { return SettingsFilePath() + std::string(kFileName); }
+    // Whether a save can replace the file in that folder; when neither folder can take it,
+    // the program runs on what it read and every save fails.
+    bool SettingsWritable();
 
     // Reads the file into the record (fields read before a failure keep their new values)
     // and decides from its first line how start-up goes on.
@@ -46,6 +49,7 @@ private:
     AnsiCodec& codec_;
     MessageBoxes& messages_;
     std::optional<std::string> folder_;
+    std::optional<bool> writable_;
 };
 
 // Appends "\" unless the path already ends in one.

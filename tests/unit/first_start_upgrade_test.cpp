@@ -189,5 +189,33 @@ TEST_F(FirstStartUpgradeFixture, UpgradeThatCannotWriteTellsWhyAndRunsOnTheDefau
     EXPECT_EQ(File(), old);
 }
 
+TEST_F(FirstStartUpgradeFixture, AReadableFileThatNoSaveCanReplaceWarnsOnceAndRunsOnIt) {
+    platform.WriteSettingsWith([](SettingsRecord& s) { s.TimeValue = "06:30:00"; });
+    const std::string stored = File();
+    MakeSettingsUnwritable();
+    program.Start();
+    ASSERT_EQ(platform.messages.shown.size(), 1u);
+    EXPECT_EQ(platform.messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_NE(platform.messages.shown[0].text.find(kFile), std::string::npos);
+    EXPECT_TRUE(program.main.Visible());
+    EXPECT_EQ(program.settings.TimeValue, "06:30:00") << "runs on what it read";
+
+    // A reload of the main window does not say it again; a save still says why it failed.
+    program.forms.Unload(program.main);
+    program.forms.Show(program.main);
+    EXPECT_EQ(platform.messages.shown.size(), 1u);
+    EXPECT_FALSE(program.store.SaveSettings(program.settings).ok());
+    EXPECT_EQ(File(), stored);
+
+    // Where the per-user folder takes the settings, there is nothing to warn about.
+    fakes::FakePlatform fallback;
+    fallback.files.files[kFile] = stored;
+    fallback.files.readOnlyFolders = {"C:\\WINDOWS\\system32\\"};
+    Program user(fallback.services);
+    user.Start();
+    EXPECT_TRUE(fallback.messages.shown.empty());
+    EXPECT_EQ(user.settings.TimeValue, "06:30:00");
+}
+
 }  // namespace
 }  // namespace velkor

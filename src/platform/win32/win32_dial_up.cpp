@@ -8,32 +8,32 @@
 #include <type_traits>
 
 namespace velkor::win32 {
-namespace {
 
 // RASCONNA as Windows 95 and NT 4 knew it: without the phone-book and sub-entry fields.
 // Every later Windows still accepts this version, announced by its size in dwSize.
-struct RasConnectionRecord {
+struct Win32DialUp::ConnectionRecord {
     DWORD dwSize;
     HRASCONN hrasconn;
     CHAR szEntryName[RAS_MaxEntryName + 1];
     CHAR szDeviceType[RAS_MaxDeviceType + 1];
     CHAR szDeviceName[RAS_MaxDeviceName + 1];
 };
-#if !defined(_WIN64)
-static_assert(sizeof(RasConnectionRecord) == 412);
-#else
-static_assert(sizeof(RasConnectionRecord) == 424);
-#endif
-
-}  // namespace
 
 Win32DialUp::Win32DialUp()
     : rasapi_(L"rasapi32.dll"),
-      enumConnections_(rasapi_.Find<EnumConnectionsFunction>("RasEnumConnectionsA")) {
+      enumConnections_(rasapi_.Find<EnumConnectionsFunction>("RasEnumConnectionsA")),
+      records_(enumConnections_ ? kMaxConnections : 0) {
     static_assert(
         std::is_same_v<GetConnectedStateFunction, decltype(&::InternetGetConnectedState)>);
     static_assert(std::is_same_v<HangUpFunction, decltype(&::InternetHangUp)>);
+#if !defined(_WIN64)
+    static_assert(sizeof(ConnectionRecord) == 412);
+#else
+    static_assert(sizeof(ConnectionRecord) == 424);
+#endif
 }
+
+Win32DialUp::~Win32DialUp() = default;
 
 void Win32DialUp::LoadInternetFunctions() {
     if (wininet_) return;
@@ -56,18 +56,19 @@ bool Win32DialUp::IsConnectionReported() {
 
 std::vector<ConnectionHandle> Win32DialUp::ListConnections() {
     if (!enumConnections_) return {};
-    // A fresh zero-filled array on every call; the first record announces the version.
-    std::vector<RasConnectionRecord> records(kMaxConnections);
-    records[0].dwSize = sizeof(RasConnectionRecord);
-    DWORD bytes = static_cast<DWORD>(records.size() * sizeof(RasConnectionRecord));
+    // Zero-filled on every call, as a fresh array would be; the first record announces the
+    // version.
+    std::fill(records_.begin(), records_.end(), ConnectionRecord{});
+    records_[0].dwSize = sizeof(ConnectionRecord);
+    DWORD bytes = static_cast<DWORD>(records_.size() * sizeof(ConnectionRecord));
     DWORD count = 0;
-    enumConnections_(records.data(), &bytes, &count);  // the count tells what was filled
-    const std::size_t filled = std::min<std::size_t>(count, records.size());
+    enumConnections_(records_.data(), &bytes, &count);  // the count tells what was filled
+    const std::size_t filled = std::min<std::size_t>(count, records_.size());
 
     std::vector<ConnectionHandle> handles;
     handles.reserve(filled);
     for (std::size_t i = 0; i < filled; ++i) {
-        handles.push_back(reinterpret_cast<std::intptr_t>(records[i].hrasconn));
+        handles.push_back(reinterpret_cast<std::intptr_t>(records_[i].hrasconn));
     }
     return handles;
 }

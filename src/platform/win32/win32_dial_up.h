@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "platform/dial_up.h"
 #include "platform/win32/system_library.h"
@@ -14,6 +15,7 @@ namespace velkor::win32 {
 class Win32DialUp : public DialUp {
 public:
     Win32DialUp();
+    ~Win32DialUp() override;
 
     bool IsConnectionReported() override;
     std::vector<ConnectionHandle> ListConnections() override;
@@ -35,6 +37,10 @@ private:
     std::optional<SystemLibrary> wininet_;
     GetConnectedStateFunction getConnectedState_ = nullptr;
     HangUpFunction hangUp_ = nullptr;
+
+    struct ConnectionRecord;
+    // Made once: the list is asked for twice a second, and the records take about 100 KB.
+    std::vector<ConnectionRecord> records_;
 };
 
 }  // namespace velkor::win32

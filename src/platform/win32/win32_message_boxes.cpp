@@ -5,7 +5,9 @@
 namespace velkor::win32 {
 
 void Win32MessageBoxes::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
-    const UINT style = MB_OK | (icon == MessageIcon::Stop ? MB_ICONSTOP : MB_ICONINFORMATION);
+    UINT style = MB_OK | MB_ICONINFORMATION;
+    if (icon == MessageIcon::Warning) style = MB_OK | MB_ICONWARNING;
+    if (icon == MessageIcon::Stop) style = MB_OK | MB_ICONSTOP;
     MessageBoxW(owner_, Widen(text).c_str(), Widen(caption).c_str(), style);
 }
 
