@@ -22,6 +22,7 @@
 //   velkor_probe count-colour TITLE TEXT COLOUR the number of pixels of colour 0xBBGGRR in
 //                                               the child TEXT, as it shows on the screen
 //   velkor_probe rect TITLE                     screen x y width height of the window
+//   velkor_probe menu-rect                      screen x y width height of the open pop-up menu
 //   velkor_probe close TITLE                    asks the window to close, as its close box does
 //   velkor_probe set-item-text TITLE ID TEXT    sets the text of the window's control ID
 //   velkor_probe command TITLE ID               presses the window's button ID (1 OK, 2 Cancel)
@@ -129,9 +130,20 @@ void Click(HWND child) {
     PostMessageW(child, WM_LBUTTONUP, 0, centre);
 }
 
-bool MenuShown() {
+HWND ShownMenu() {
     HWND menu = FindWindowW(L"#32768", nullptr);
-    return menu && IsWindowVisible(menu);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+bool MenuShown() { return ShownMenu() != nullptr; }
+
+int PrintRect(HWND window) {
+    if (!window) return 1;
+    RECT rect;
+    GetWindowRect(window, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top);
+    return 0;
 }
 
 }  // namespace
@@ -217,8 +229,8 @@ int wmain(int argc, wchar_t** argv) {
         return Wait(_wtof(argv[2]), [] { return !MenuShown(); }) ? 0 : 1;
     if (command == L"menu-keys" && argc >= 3) {
         // Straight to the menu's thread: the keyboard focus of the X server may lie elsewhere.
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu)) return 1;
+        HWND menu = ShownMenu();
+        if (!menu) return 1;
         for (int i = 2; i < argc; ++i) {
             const std::wstring key = argv[i];
             const WPARAM vk = key == L"down"     ? VK_DOWN
@@ -250,15 +262,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld\n", count);
         return 0;
     }
-    if (command == L"rect" && argc >= 3) {
-        HWND window = FindShownWindow(argv[2]);
-        if (!window) return 1;
-        RECT rect;
-        GetWindowRect(window, &rect);
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top);
-        return 0;
-    }
+    if (command == L"rect" && argc >= 3) return PrintRect(FindShownWindow(argv[2]));
+    if (command == L"menu-rect") return PrintRect(ShownMenu());
     if (command == L"close" && argc >= 3) {
         HWND window = FindShownWindow(argv[2]);
         if (!window) return 1;
