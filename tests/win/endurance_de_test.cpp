@@ -1,6 +1,6 @@
 // The whole program on real (Wine) windows, ticked as the window timers tick it but far faster:
 // a hundred thousand display and trigger ticks leave the GDI and USER objects, the kernel
-// handles and the private bytes where they were, and a settings file of values that are no
+// handles and the memory where they were, and a settings file of values that are no
 // numbers runs a thousand ticks without a crash or an action.
 //
 // Only the clock (so that every tick shows a new time), the power requests, the program start
@@ -27,26 +27,25 @@ namespace velkor::win32 {
 namespace {
 
 // Velkor.exe's platform with the fakes above, its settings in a folder of the test's own.
-class ProgramOnWindows {
-public:
+struct ProgramOnWindows {
     explicit ProgramOnWindows(const SettingsRecord& settings) {
         clock.SetLocal(2026, 12, 10, 12, 0, 0);
-        const std::string file = folder_.path() + std::string(kSettingsFileName);
-        if (!win32_.files.ReplaceAtomically(file, win32_.codec.Utf8ToAnsi(FormatSettingsFile(settings)))
-                 .ok())
-            ADD_FAILURE() << "no settings file in " << folder_.path();
-        program = std::make_unique<Program>(services_);
-        win32_.windows.Attach(program->forms);
+        const std::string bytes = win32.codec.Utf8ToAnsi(FormatSettingsFile(settings));
+        const std::string file = folder.path() + std::string(kSettingsFileName);
+        if (!win32.files.ReplaceAtomically(file, bytes).ok())
+            ADD_FAILURE() << "no settings file in " << folder.path();
+        program = std::make_unique<Program>(services);
+        win32.windows.Attach(program->forms);
         program->Start();
-        window_ = reinterpret_cast<HWND>(win32_.windows.WindowHandleOf(program->main));
+        window = reinterpret_cast<HWND>(win32.windows.WindowHandleOf(program->main));
     }
     ~ProgramOnWindows() {
         program->forms.UnloadAll();
-        win32_.windows.ProcessPendingMessages();
+        win32.windows.ProcessPendingMessages();
     }
 
     Main& main() { return program->main; }
-    bool WindowAlive() const { return IsWindow(window_) && IsWindowVisible(window_); }
+    bool WindowAlive() const { return IsWindow(window) && IsWindowVisible(window); }
 
     // Half a second passes: the display tick and, while they run, the trigger tick and the
     // processor countdown arrive as WM_TIMER, and everything they asked to repaint is painted.
@@ -55,51 +54,42 @@ public:
         Deliver(main().PrgTimer);
         Deliver(main().SDTimer);
         Deliver(main().t2);
-        win32_.windows.ProcessPendingMessages();
+        win32.windows.ProcessPendingMessages();
     }
-
-private:
     void Deliver(const FormTimer& timer) {
         if (!timer.Enabled()) return;
         const auto& timers = main().timers();
         for (std::size_t i = 0; i < timers.size(); ++i)
-            if (&timers[i] == &timer) SendMessageW(window_, WM_TIMER, i + 1, 0);
+            if (&timers[i] == &timer) SendMessageW(window, WM_TIMER, i + 1, 0);
     }
 
-public:
     fakes::FakeClock clock;
     fakes::CallLog log;  // power requests and program starts
     fakes::FakeMessageBoxes messages;
-
-private:
-    TempFolder folder_{"velkor-endurance"};
-    Win32Platform win32_{GetModuleHandleW(nullptr)};
-    TestSystemFolders folders_{folder_.path()};
-    fakes::FakeSessionControl session_{log};
-    fakes::FakeProcessLauncher launcher_{log};
-    PlatformServices services_{.folders = folders_,
-                               .files = win32_.files,
-                               .codec = win32_.codec,
-                               .messages = messages,
-                               .windows = win32_.windows,
-                               .windowApi = win32_.windowApi,
-                               .tray = win32_.tray,
-                               .clock = clock,
-                               .locale = win32_.locale,
-                               .memory = win32_.memory,
-                               .osVersion = win32_.osVersion,
-                               .processorTimes = win32_.processorTimes,
-                               .registry = win32_.registry,
-                               .dialUp = win32_.dialUp,
-                               .session = session_,
-                               .launcher = launcher_,
-                               .openFileDialog = win32_.openFileDialog};
-
-public:
+    TempFolder folder{"velkor-endurance"};
+    Win32Platform win32{GetModuleHandleW(nullptr)};
+    TestSystemFolders folders{folder.path()};
+    fakes::FakeSessionControl session{log};
+    fakes::FakeProcessLauncher launcher{log};
+    PlatformServices services{.folders = folders,
+                              .files = win32.files,
+                              .codec = win32.codec,
+                              .messages = messages,
+                              .windows = win32.windows,
+                              .windowApi = win32.windowApi,
+                              .tray = win32.tray,
+                              .clock = clock,
+                              .locale = win32.locale,
+                              .memory = win32.memory,
+                              .osVersion = win32.osVersion,
+                              .processorTimes = win32.processorTimes,
+                              .registry = win32.registry,
+                              .dialUp = win32.dialUp,
+                              .session = session,
+                              .launcher = launcher,
+                              .openFileDialog = win32.openFileDialog};
     std::unique_ptr<Program> program;
-
-private:
-    HWND window_ = nullptr;
+    HWND window = nullptr;
 };
 
 // Every trigger on and the timer started with the window, on values that never hold on the
