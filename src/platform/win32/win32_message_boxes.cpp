@@ -3,12 +3,21 @@
 #include "platform/win32/wide_text.h"
 
 namespace velkor::win32 {
+namespace {
+
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Warning: return MB_ICONWARNING;
+        case MessageIcon::Stop: return MB_ICONSTOP;
+        case MessageIcon::Information: break;
+    }
+    return MB_ICONINFORMATION;
+}
+
+}  // namespace
 
 void Win32MessageBoxes::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
-    UINT style = MB_OK | MB_ICONINFORMATION;
-    if (icon == MessageIcon::Warning) style = MB_OK | MB_ICONWARNING;
-    if (icon == MessageIcon::Stop) style = MB_OK | MB_ICONSTOP;
-    MessageBoxW(owner_, Widen(text).c_str(), Widen(caption).c_str(), style);
+    MessageBoxW(owner_, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | IconStyle(icon));
 }
 
 }  // namespace velkor::win32
