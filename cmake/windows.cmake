@@ -8,7 +8,7 @@ add_link_options(-Wl,--gc-sections $<$<CONFIG:Release>:-s>)
 file(GLOB_RECURSE VELKOR_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(velkor_win32 STATIC ${VELKOR_WIN32_SOURCES})
 target_link_libraries(velkor_win32 PUBLIC velkor_core shell32 ole32 user32 gdi32 comctl32
-                      comdlg32 advapi32 uxtheme)
+                      advapi32 uxtheme)
 
 add_executable(Velkor WIN32 src/main_win.cpp res/velkor.rc)
 target_link_libraries(Velkor PRIVATE velkor_win32)

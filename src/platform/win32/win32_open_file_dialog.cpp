@@ -8,6 +8,11 @@
 namespace velkor::win32 {
 
 std::optional<std::string> Win32OpenFileDialog::ChooseFile(const OpenFileRequest& request) {
+    if (!comdlg32_) comdlg32_.emplace(L"comdlg32.dll");
+    const auto getOpenFileName =
+        comdlg32_->Find<decltype(&::GetOpenFileNameW)>("GetOpenFileNameW");
+    if (!getOpenFileName) return std::nullopt;
+
     // The buffers open full of spaces, as the file-name box shows them; a path longer than
     // they hold makes the dialog fail.
     std::wstring file(request.pathLengthChars, L' ');
@@ -30,7 +35,7 @@ std::optional<std::string> Win32OpenFileDialog::ChooseFile(const OpenFileRequest
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = request.flags;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    if (!getOpenFileName(&dialog)) return std::nullopt;
     return Narrow(std::wstring_view(file.c_str()));
 }
 

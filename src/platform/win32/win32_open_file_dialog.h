@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/open_file_dialog.h"
+#include "platform/win32/system_library.h"
 
 namespace velkor::win32 {
 
@@ -12,6 +15,9 @@ class Win32OpenFileDialog : public OpenFileDialog {
 
   private:
     HINSTANCE instance_;
+    // comdlg32 is loaded when the dialog is first asked for, not at start: it brings the
+    // printing libraries with it, megabytes that the program would otherwise hold all day.
+    std::optional<SystemLibrary> comdlg32_;
 };
 
 }  // namespace velkor::win32
