@@ -24,6 +24,14 @@ expect_message() {
     probe message-ok
     sleep 0.3
 }
+# Chooses C:\windows\notepad.exe in the program picker, opened from the dialog.
+choose_notepad() {
+    click "$dialog" "Programm Auswählen"
+    probe wait-window "$picker" 10 || fail "the program picker did not open"
+    probe set-item-text "$picker" 1148 'C:\windows\notepad.exe'
+    probe command "$picker" 1
+    probe wait-gone "$picker" 10 || fail "the program picker did not take an existing program"
+}
 # line N: line N of the settings file.
 line() { sed -n "$1p" "$settings" | tr -d '\r'; }
 
@@ -70,11 +78,7 @@ probe wait-gone "$dialog" 10 || fail "the dialog stayed open after saving"
 
 # A program chosen, then the close box: nothing saved.
 open_dialog
-click "$dialog" "Programm Auswählen"
-probe wait-window "$picker" 10 || fail "the program picker did not open"
-probe set-item-text "$picker" 1148 'C:\windows\notepad.exe'
-probe command "$picker" 1
-probe wait-gone "$picker" 10 || fail "the program picker did not take an existing program"
+choose_notepad
 probe texts "$dialog" | grep -qxF 'C:\windows\notepad.exe' || fail "the chosen path is not in the box"
 probe close "$dialog"
 probe wait-gone "$dialog" 10 || fail "the close box did not close the dialog"
@@ -82,11 +86,7 @@ probe wait-gone "$dialog" 10 || fail "the close box did not close the dialog"
 
 # Chosen and saved without two colours: the main window comes back in its plain colour.
 open_dialog
-click "$dialog" "Programm Auswählen"
-probe wait-window "$picker" 10 || fail "the program picker did not open"
-probe set-item-text "$picker" 1148 'C:\windows\notepad.exe'
-probe command "$picker" 1
-probe wait-gone "$picker" 10 || fail "the program picker did not take an existing program"
+choose_notepad
 click "$dialog" "Programm 2 Farbig Darstellen."
 click "$dialog" "$save"
 expect_message "Velkor
