@@ -96,7 +96,11 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
     return TRUE;
 }
 
-HWND FindMessageBox() { return FindWindowW(L"#32770", nullptr); }
+// A message box once it is shown: before that its text may not be filled in yet.
+HWND FindMessageBox() {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    return box && IsWindowVisible(box) ? box : nullptr;
+}
 
 struct AnySearch {
     const wchar_t* text;
